@@ -1,0 +1,75 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "neuron.h"
+
+namespace nervalo {
+
+class Zeichenflaeche;
+
+// Net kinds (Netztyp).
+inline constexpr std::uint8_t Perzeptron = 0;
+inline constexpr std::uint8_t Hopfield = 1;
+inline constexpr std::uint8_t KeinTyp = 2;
+// Display flags (Darstellung).
+inline constexpr std::uint8_t GewichteZeigen = 1;
+inline constexpr std::uint8_t PfeileZeigen = 2;
+
+// Most neurons the editor and the special-net construction add.
+inline constexpr int MaxNeuronen = 60;
+
+using Matrix = std::array<std::array<float, Slots>, Slots>;
+
+// The net: an ordered list of neurons (a neuron's number is its list index), the connection
+// and weight matrices, the backpropagation deltas and a few flags.
+// Invariant: every matrix entry whose row or column is not a neuron number is 0.
+class TNetz {
+  public:
+    std::uint8_t Darstellung = GewichteZeigen | PfeileZeigen;
+    Matrix Verbindungsmatrix{}; // 0 none, 1.0 one-way, 2.0 part of a two-way pair
+    Matrix Gewichtsmatrix{};
+    std::array<float, Slots> Delta{};
+    bool Gesichert = true;
+    std::uint8_t Netztyp = KeinTyp;
+
+    // The neuron list.
+    int Anzahl() const { return static_cast<int>(neuronen_.size()); }
+    TGrafikNeuron& Neuron(int i) { return *neuronen_[i]; }
+    const TGrafikNeuron& Neuron(int i) const { return *neuronen_[i]; }
+    void Hinzufuegen(std::unique_ptr<TGrafikNeuron> n) { neuronen_.push_back(std::move(n)); }
+
+    void Verbinde(int a, int b);
+    void VerbindeBeide(int a, int b);
+    void Trenne(int a, int b);
+    bool IstVerbunden(int a, int b) const { return Verbindungsmatrix[a][b] > 0.0f; }
+    float Gewicht(int a, int b) const { return Gewichtsmatrix[a][b]; }
+    void SetzeGewicht(int a, int b, float w);
+    void Zufallsgewichte(float g);
+    void Propagiere();
+    void Leeren();
+    void LoescheLetztesNeuron();
+
+    // Backpropagation.
+    void BerechneDelta(int i);
+    void Backpropagiere(float sigma);
+    float Fehler() const;
+
+    // Net file.
+    void Speichern(const std::string& dateiname);
+    void Laden(const std::string& dateiname);
+
+    // Drawing and hit testing.
+    void ZeichneVerbindung(int a, int b, Zeichenflaeche& c) const;
+    void ZeichneNetz(Zeichenflaeche& c) const;
+    int NeuronBei(int x, int y) const;
+    void KopiereInZwischenablage() const;
+
+  private:
+    std::vector<std::unique_ptr<TGrafikNeuron>> neuronen_;
+};
+
+} // namespace nervalo

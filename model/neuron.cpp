@@ -1,0 +1,116 @@
+#include "neuron.h"
+
+#include "gleitkomma.h"
+#include "meldungen.h"
+
+namespace nervalo {
+namespace {
+
+NeuronEditor* editor = nullptr;
+
+// d = x - Theta and u = d * Parameter, each stored as float.
+struct Eingang {
+    float d;
+    float u;
+};
+
+Eingang eingang(float x, float theta, float parameter) {
+    const float d = gk::speichere(static_cast<long double>(x) - theta);
+    const float u = gk::speichere(static_cast<long double>(d) * parameter);
+    return {d, u};
+}
+
+} // namespace
+
+float TNeuron::Inputsumme(int slots) const {
+    float s = 0.0f;
+    for (int i = 0; i < slots; ++i) {
+        // Inputs are always finite, so a zero weight adds exactly nothing.
+        if (Gewichte[i] == 0.0f) continue;
+        s = gk::speichere(static_cast<long double>(Inputs[i]) * Gewichte[i] + s);
+    }
+    return s;
+}
+
+float TNeuron::Aktion(float x) const {
+    const auto [d, u] = eingang(x, Theta, Parameter);
+    switch (Aktionsfunktion) {
+    case sigmoid:
+        return gk::speichere(gk::div(1.0L, gk::exp(-static_cast<long double>(u)) + 1.0L));
+    case tanh_: {
+        const long double ep = gk::exp(u);
+        const long double em = gk::exp(-static_cast<long double>(u));
+        return gk::speichere(gk::div(gk::sub(ep, em), gk::add(ep, em)));
+    }
+    case linear:
+        if (d <= gk::div(-1.0L, Parameter)) return -1.0f;
+        if (d >= gk::div(1.0L, Parameter)) return 1.0f;
+        return u;
+    default: // sprung, and any unknown kind from a damaged file
+        return d >= 0.0f ? 1.0f : -1.0f;
+    }
+}
+
+float TNeuron::Ableitung(int slots) const {
+    const auto [d, u] = eingang(Inputsumme(slots), Theta, Parameter);
+    switch (Aktionsfunktion) {
+    case sigmoid: {
+        const long double e = gk::exp(-static_cast<long double>(u));
+        const long double n = e + 1.0L;
+        return gk::speichere(gk::div(gk::mul(Parameter, e), gk::mul(n, n)));
+    }
+    case tanh_: {
+        const long double n = gk::add(gk::exp(u), gk::exp(-static_cast<long double>(u)));
+        return gk::speichere(gk::div(4.0L * Parameter, gk::mul(n, n)));
+    }
+    case linear: {
+        const long double unten = gk::div(-1.0L, Parameter);
+        const long double oben = gk::div(1.0L, Parameter);
+        return unten < d && d < oben ? Parameter : 0.0f;
+    }
+    default: // the step has no slope where it is defined
+        return 0.0f;
+    }
+}
+
+float TNeuron::Ausgabe(float a) const {
+    if (Outputfunktion == identisch) return a;
+    return a >= Xi ? 1.0f : 0.0f;
+}
+
+void TNeuron::BerechneOutput(int slots) {
+    if (Schichttyp == Inputschicht) return;
+    Output = Ausgabe(Aktion(Inputsumme(slots)));
+}
+
+void TNeuron::SetzeInput(int i, float v) {
+    Inputs[i] = v;
+    if (Schichttyp == Inputschicht) Schichttyp = Hiddenschicht;
+}
+
+void TNeuron::SetzeOutput(float v) {
+    if (Schichttyp == Inputschicht)
+        Output = v;
+    else
+        meldungen().Fehler(
+            "Neuron ist nicht aus der Inputschicht.\nSein Output kann nicht vorgegeben werden.");
+}
+
+void TNeuron::SetzeInputAnzahl(std::int32_t n) {
+    if (n < 1 || n > 60)
+        meldungen().Fehler("Die Anzahl der Inputs muss zwischen 1 und 60 liegen!");
+    else
+        LetzterInput = n - 1;
+}
+
+void TGrafikNeuron::Editieren() {
+    if (editor) editor->Editieren(*this);
+}
+
+NeuronEditor* setzeNeuronEditor(NeuronEditor* e) {
+    NeuronEditor* vorher = editor;
+    editor = e;
+    return vorher;
+}
+
+} // namespace nervalo

@@ -1,0 +1,82 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace nervalo {
+
+// Layer kinds (Schichttyp).
+inline constexpr std::uint8_t Inputschicht = 0;
+inline constexpr std::uint8_t Hiddenschicht = 1;
+inline constexpr std::uint8_t Outputschicht = 2;
+// Activation functions (Aktionsfunktion).
+inline constexpr std::uint8_t sigmoid = 0;
+inline constexpr std::uint8_t tanh_ = 1;
+inline constexpr std::uint8_t linear = 2;
+inline constexpr std::uint8_t sprung = 3;
+// Output functions (Outputfunktion).
+inline constexpr std::uint8_t identisch = 0;
+inline constexpr std::uint8_t binaer = 1;
+
+// Number of input and weight slots of a neuron (and rows/columns of the net's matrices).
+inline constexpr int Slots = 61;
+
+// One neuron: 61 weighted input slots, threshold, slope, activation and output function.
+// All arithmetic runs in long double and is rounded to float where a value is stored; a
+// floating-point fault throws Fehler and leaves the neuron's fields as they were.
+class TNeuron {
+  public:
+    std::uint8_t Schichttyp = Hiddenschicht;
+    float Parameter = 1.0f;
+    float Theta = 0.0f;
+    std::uint8_t Aktionsfunktion = sigmoid;
+    std::uint8_t Outputfunktion = identisch;
+    float Xi = 0.5f;
+    std::int32_t LetzterInput = 0;
+    std::array<float, Slots> Inputs{};
+    std::array<float, Slots> Gewichte{};
+    float Output = 0.0f;
+    float Sollwert = 0.0f;
+
+    // Weighted input sum over slots 0 .. slots-1 in slot order, stored as float after each
+    // addition. A net passes its neuron count: the slots beyond it carry weight 0.
+    float Inputsumme(int slots = Slots) const;
+    float Aktion(float x) const;
+    float Ableitung(int slots = Slots) const;
+    float Ausgabe(float a) const;
+    void BerechneOutput(int slots = Slots);
+    void SetzeInput(int i, float v);
+    void SetzeGewicht(int i, float w) { Gewichte[i] = w; }
+    void SetzeOutput(float v);
+    void SetzeInputAnzahl(std::int32_t n);
+};
+
+// Display field Anzeige: bit 2 (value 4) draws label and output.
+inline constexpr std::uint8_t Beschriftung = 4;
+
+// A neuron of the drawn net: adds its place, label and display fields.
+class TGrafikNeuron : public TNeuron {
+  public:
+    std::int32_t Radius = 22;
+    std::int32_t Textabstand = 7;
+    std::int32_t Randabstand = 24;
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    std::string Bezeichnung; // UTF-8
+    std::uint8_t Anzeige = Beschriftung;
+
+    // Edits the neuron in the installed neuron dialog.
+    void Editieren();
+};
+
+// The dialog that edits one neuron; the desktop program installs the real one.
+class NeuronEditor {
+  public:
+    virtual ~NeuronEditor() = default;
+    virtual void Editieren(TGrafikNeuron& neuron) = 0;
+};
+
+// Installs e (nullptr: Editieren does nothing) and returns the previous one.
+NeuronEditor* setzeNeuronEditor(NeuronEditor* e);
+
+} // namespace nervalo
