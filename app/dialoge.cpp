@@ -1,0 +1,93 @@
+#include "dialoge.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace nervalo {
+namespace {
+
+const QString Titel = QStringLiteral("Nervalo");
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// "Netz (*.net)|*.net" -> "Netz (*.net)": the Qt filter is the part before the bar.
+QString qtFilter(const std::string& filter) {
+    const auto strich = filter.find('|');
+    return q(filter.substr(0, strich));
+}
+
+QFileDialog::Options optionen() { return QFileDialog::Options(); }
+
+std::string mitEndung(const QString& pfad, const std::string& endung) {
+    if (pfad.isEmpty() || endung.empty()) return pfad.toStdString();
+    const QString name = QFileInfo(pfad).fileName();
+    if (name.contains('.')) return pfad.toStdString();
+    return (pfad + '.' + q(endung)).toStdString();
+}
+
+class QtDialoge : public Dialoge {
+  public:
+    void Fehler(const std::string& text) override {
+        QMessageBox::critical(QApplication::activeWindow(), Titel, q(text));
+    }
+    void Hinweis(const std::string& text) override {
+        QMessageBox::information(QApplication::activeWindow(), Titel, q(text));
+    }
+    bool Frage(const std::string& text) override {
+        return QMessageBox::warning(QApplication::activeWindow(), Titel, q(text),
+                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    }
+    std::optional<std::string> DateiOeffnen(const DateiDialog& d) override {
+        QFileDialog dlg(QApplication::activeWindow(), q(d.titel), QString(), qtFilter(d.filter));
+        dlg.setAcceptMode(QFileDialog::AcceptOpen);
+        dlg.setFileMode(d.mussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dlg.setOptions(optionen());
+        if (!d.endung.empty()) dlg.setDefaultSuffix(q(d.endung));
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+        return dlg.selectedFiles().first().toStdString();
+    }
+    std::optional<std::string> DateiSpeichern(const DateiDialog& d) override {
+        QFileDialog dlg(QApplication::activeWindow(), q(d.titel), QString(), qtFilter(d.filter));
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setFileMode(QFileDialog::AnyFile);
+        QFileDialog::Options o = optionen();
+        if (!d.ueberschreibenFragen) o |= QFileDialog::DontConfirmOverwrite;
+        dlg.setOptions(o);
+        if (!d.endung.empty()) dlg.setDefaultSuffix(q(d.endung));
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+        return mitEndung(dlg.selectedFiles().first(), d.endung);
+    }
+    std::string EingabeBox(const std::string& titel, const std::string& frage,
+                           const std::string& vorgabe) override {
+        return EingabeFrage(titel, frage, vorgabe).value_or(vorgabe);
+    }
+    std::optional<std::string> EingabeFrage(const std::string& titel, const std::string& frage,
+                                            const std::string& vorgabe) override {
+        bool ok = false;
+        const QString text = QInputDialog::getText(QApplication::activeWindow(), q(titel),
+                                                   q(frage), QLineEdit::Normal, q(vorgabe), &ok);
+        if (!ok) return std::nullopt;
+        return text.toStdString();
+    }
+    int ZeigeModal(QDialog& dialog) override { return dialog.exec(); }
+};
+
+QtDialoge qtDialoge;
+Dialoge* aktuell = &qtDialoge;
+
+} // namespace
+
+Dialoge& dialoge() { return *aktuell; }
+
+Dialoge* setzeDialoge(Dialoge* d) {
+    Dialoge* vorher = aktuell;
+    aktuell = d ? d : &qtDialoge;
+    setzeMeldungen(aktuell);
+    return vorher == &qtDialoge ? nullptr : vorher;
+}
+
+} // namespace nervalo

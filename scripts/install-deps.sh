@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Nervalo needs to build, test and run, if any are missing.
+# As root it runs apt-get; otherwise it prints the exact command and fails.
+set -euo pipefail
+
+pakete=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
+        libgtest-dev libgmock-dev libbenchmark-dev libfann-dev
+        qt6-base-dev libgl-dev xvfb xauth x11-apps xdotool fonts-dejavu-core)
+if [ "${1:-}" = "--nur-test" ]; then
+    pakete=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+            libgtest-dev libgmock-dev libbenchmark-dev libfann-dev qt6-base-dev libgl-dev
+            fonts-dejavu-core)
+fi
+
+fehlend=()
+for p in "${pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+[ ${#fehlend[@]} -eq 0 ] && exit 0
+
+befehl="apt-get install -y --no-install-recommends ${fehlend[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Please run as root:"
+    echo "  apt-get update && $befehl"
+    exit 1
+fi
+echo "Installing: ${fehlend[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
