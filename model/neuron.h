@@ -5,6 +5,9 @@
 
 namespace nervalo {
 
+class Zeichenflaeche;
+struct Farbe;
+
 // Layer kinds (Schichttyp).
 inline constexpr std::uint8_t Inputschicht = 0;
 inline constexpr std::uint8_t Hiddenschicht = 1;
@@ -67,6 +70,16 @@ class TGrafikNeuron : public TNeuron {
 
     // Edits the neuron in the installed neuron dialog.
     void Editieren();
+
+    // Drawing: the circle filled with the layer colour and, with Beschriftung, the label above
+    // and the output below the centre in the given text colour. Draws in the surface's current
+    // pen mode.
+    void Zeichne(Zeichenflaeche& c, Farbe schriftfarbe) const;
+    // Zeichne with blue text (normal) and with red text (highlighted).
+    void Zeige(Zeichenflaeche& c) const;
+    void Markiere(Zeichenflaeche& c) const;
+    // True inside the square of side 2 * Radius + 1 around the centre, edges included.
+    bool Getroffen(int x, int y) const;
 };
 
 // The dialog that edits one neuron; the desktop program installs the real one.

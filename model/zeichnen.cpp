@@ -1,0 +1,158 @@
+// Drawing the net and finding the neuron under a point.
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "netz.h"
+#include "neuron.h"
+#include "zahltext.h"
+#include "zeichenflaeche.h"
+
+namespace nervalo {
+namespace {
+
+Zwischenablage* ablage = nullptr;
+
+// Size of the clipboard picture.
+constexpr int BildBreite = 1300;
+constexpr int BildHoehe = 800;
+
+// Coordinates are formed in 64 bits and clamped to int, so that centres far out (a damaged net
+// file may hold any Int32) cannot overflow; such points lie off every surface anyway.
+int punkt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
+
+// Nearest integer, halves to the even neighbour (the default rounding mode).
+int gerundet(long double v) {
+    return static_cast<int>(std::clamp<long double>(std::nearbyint(v), INT_MIN, INT_MAX));
+}
+
+// Fill colour of a layer kind; none for a kind from a damaged file.
+std::optional<Farbe> Schichtfarbe(std::uint8_t schichttyp) {
+    switch (schichttyp) {
+    case Inputschicht:
+        return Gruen;
+    case Hiddenschicht:
+        return Weiss;
+    case Outputschicht:
+        return Gelb;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Writes text centred on (x, y); the halves of width and height are truncated.
+void Zentriert(Zeichenflaeche& c, std::int64_t x, std::int64_t y, const std::string& text) {
+    const std::int64_t w = c.TextBreite(text);
+    const std::int64_t h = c.TextHoehe(text);
+    c.Text(punkt(x - w / 2), punkt(y - h / 2), text);
+}
+
+} // namespace
+
+Zwischenablage* setzeZwischenablage(Zwischenablage* z) {
+    Zwischenablage* vorher = ablage;
+    ablage = z;
+    return vorher;
+}
+
+void TGrafikNeuron::Zeichne(Zeichenflaeche& c, Farbe schriftfarbe) const {
+    const std::string ausgabe = ZahlZuText(Output);
+    c.SetzeSchriftfarbe(schriftfarbe);
+    // An unknown kind keeps whatever fill colour the surface has.
+    if (const std::optional<Farbe> fuellung = Schichtfarbe(Schichttyp))
+        c.SetzeFuellfarbe(*fuellung);
+    const std::int64_t x = X;
+    const std::int64_t y = Y;
+    c.Ellipse(punkt(x - Radius), punkt(y - Radius), punkt(x + Radius), punkt(y + Radius));
+    if (Anzeige & Beschriftung) {
+        Zentriert(c, x, y - Textabstand, Bezeichnung);
+        Zentriert(c, x, y + Textabstand, ausgabe);
+    }
+}
+
+void TGrafikNeuron::Zeige(Zeichenflaeche& c) const {
+    Zeichne(c, Blau);
+}
+
+void TGrafikNeuron::Markiere(Zeichenflaeche& c) const {
+    Zeichne(c, Rot);
+}
+
+bool TGrafikNeuron::Getroffen(int x, int y) const {
+    const std::int64_t r = Radius;
+    const std::int64_t dx = static_cast<std::int64_t>(x) - X;
+    const std::int64_t dy = static_cast<std::int64_t>(y) - Y;
+    return -r <= dx && dx <= r && -r <= dy && dy <= r;
+}
+
+int TNetz::NeuronBei(int x, int y) const {
+    int treffer = -1;
+    for (int i = 0; i < Anzahl(); ++i)
+        if (Neuron(i).Getroffen(x, y)) treffer = i;
+    return treffer;
+}
+
+void TNetz::ZeichneVerbindung(int a, int b, Zeichenflaeche& c) const {
+    if (!(Darstellung & PfeileZeigen)) return;
+    const TGrafikNeuron& quelle = Neuron(a);
+    const TGrafikNeuron& ziel = Neuron(b);
+
+    // The line runs between the points Randabstand away from both centres, along the line
+    // through the centres. Distance and direction are floats; the offsets are computed in long
+    // double with the product first.
+    const long double d = quelle.Randabstand;
+    const std::int64_t ax = quelle.X, ay = quelle.Y, bx = ziel.X, by = ziel.Y;
+    const float dx = static_cast<float>(bx - ax);
+    const float dy = static_cast<float>(by - ay);
+    float len = static_cast<float>(
+        std::sqrt(static_cast<long double>(dx) * dx + static_cast<long double>(dy) * dy));
+    // Two neurons on the same centre (or a neuron with itself): the line shrinks to a point.
+    if (len == 0.0f) len = 1.0f;
+    const long double ox = dx * d / len;
+    const long double oy = dy * d / len;
+    const int endeX = gerundet(bx - ox);
+    const int endeY = gerundet(by - oy);
+    c.BewegeZu(gerundet(ax + ox), gerundet(ay + oy));
+    c.LinieZu(endeX, endeY);
+
+    // A red dot at the target end shows the direction.
+    c.SetzeFuellfarbe(Rot);
+    c.Ellipse(punkt(std::int64_t{endeX} - 2), punkt(std::int64_t{endeY} - 2),
+              punkt(std::int64_t{endeX} + 2), punkt(std::int64_t{endeY} + 2));
+
+    if (!(Darstellung & GewichteZeigen)) return;
+    const std::string text = ZahlZuText(Gewicht(a, b));
+    c.SetzeFuellfarbe(Weiss);
+    c.SetzeSchriftfarbe(Schwarz);
+    // A one-way weight sits two thirds of the way from source to target, so that the labels of
+    // two opposite one-way connections don't cover each other; a two-way pair shares the
+    // midpoint.
+    if (Verbindungsmatrix[a][b] == 1.0f)
+        Zentriert(c, ax + (bx - ax) * 2 / 3, ay + (by - ay) * 2 / 3, text);
+    else
+        Zentriert(c, ax + (bx - ax) / 2, ay + (by - ay) / 2, text);
+}
+
+void TNetz::ZeichneNetz(Zeichenflaeche& c) const {
+    const int n = Anzahl();
+    // Connections first, so that the circles lie on top of them.
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (Verbindungsmatrix[i][j] > 0.0f) ZeichneVerbindung(i, j, c);
+    for (int i = 0; i < n; ++i)
+        Neuron(i).Zeige(c);
+}
+
+void TNetz::KopiereInZwischenablage() const {
+    if (!ablage) return;
+    std::unique_ptr<Zeichenflaeche> bild = ablage->NeuesBild(BildBreite, BildHoehe);
+    if (!bild) return;
+    ZeichneNetz(*bild);
+    ablage->BildAblegen(*bild);
+}
+
+} // namespace nervalo
