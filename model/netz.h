@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +62,10 @@ class TNetz {
     // Net file.
     void Speichern(const std::string& dateiname);
     void Laden(const std::string& dateiname);
+    // The same with the file's bytes in a stream: SpeichernIn writes them (Gesichert unchanged),
+    // LadenAus reads them exactly as Laden reads the file, messages included.
+    void SpeichernIn(std::ostream& aus) const;
+    void LadenAus(std::istream& ein);
 
     // Drawing and hit testing.
     void ZeichneVerbindung(int a, int b, Zeichenflaeche& c) const;
