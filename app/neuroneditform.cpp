@@ -1,0 +1,228 @@
+#include "neuroneditform.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "dialoge.h"
+#include "fehler.h"
+#include "singedit.h"
+
+namespace nervalo {
+namespace {
+
+const QString Binaer = QStringLiteral("binär");
+
+QLabel* label(const QString& text, QWidget* eltern, int x, int y) {
+    auto* l = new QLabel(text, eltern);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+TSingEdit* zahlfeld(const QString& text, QWidget* eltern, int x, int y) {
+    auto* f = new TSingEdit(eltern);
+    f->setGeometry(x, y, 105, 21);
+    f->setText(text);
+    return f;
+}
+
+// An editable list whose typed text is compared exactly with the item names: the completer
+// must not turn "Sigmoid" into "sigmoid", and typing never adds an item.
+QComboBox* liste(const QStringList& eintraege, QWidget* eltern, int x, int y) {
+    auto* c = new QComboBox(eltern);
+    c->setGeometry(x, y, 105, 21);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(eintraege);
+    c->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    c->setCurrentIndex(0);
+    return c;
+}
+
+// Shows item i (replacing any text typed at the last use); a kind byte beyond the list (only
+// from a damaged net file) shows an empty text.
+void zeigeEintrag(QComboBox* c, std::uint8_t i) {
+    if (i < c->count()) {
+        c->setCurrentIndex(i);
+    } else {
+        c->setCurrentIndex(-1);
+        c->setEditText(QString());
+    }
+}
+
+std::uint8_t aktionsfunktionAus(const QString& text) {
+    if (text == QLatin1String("sigmoid")) return sigmoid;
+    if (text == QLatin1String("tanh")) return tanh_;
+    if (text == QLatin1String("linear")) return linear;
+    return sprung;
+}
+
+std::uint8_t outputfunktionAus(const QString& text) {
+    return text == QLatin1String("identisch") ? identisch : binaer;
+}
+
+} // namespace
+
+TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Neuronwerte editieren"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(414, 395);
+    QFont schrift = QApplication::font();
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPointSize(8);
+    schrift.setBold(true);
+    setFont(schrift);
+
+    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
+                            this);
+    OKBtn->setGeometry(300, 310, 93, 27);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                QStringLiteral("Abbrechen"), this);
+    CancelBtn->setGeometry(300, 350, 93, 27);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Einstellungen"), this);
+    GroupBox1->setGeometry(24, 16, 257, 265);
+
+    SchichttypGruppe = new QGroupBox(QStringLiteral("Schichttyp"), GroupBox1);
+    SchichttypGruppe->setGeometry(16, 24, 113, 73);
+    SchichttypWahl = new QButtonGroup(this);
+    const QString schichten[3] = {QStringLiteral("Inputschicht"), QStringLiteral("Hiddenschicht"),
+                                  QStringLiteral("Outputschicht")};
+    // The item texts are not bold: in bold the narrow box would cut them off.
+    QFont itemSchrift = schrift;
+    itemSchrift.setBold(false);
+    for (int i = 0; i < 3; ++i) {
+        SchichttypKnopf[i] = new QRadioButton(schichten[i], SchichttypGruppe);
+        SchichttypKnopf[i]->setFont(itemSchrift);
+        SchichttypKnopf[i]->setGeometry(6, 17 + 17 * i, 105, 17);
+        SchichttypWahl->addButton(SchichttypKnopf[i], i);
+    }
+    SchichttypKnopf[Hiddenschicht]->setChecked(true);
+    connect(SchichttypWahl, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
+        if (gewaehlt) SchichttypGruppeClick();
+    });
+
+    Label8 = label(QStringLiteral("Sollwert"), GroupBox1, 144, 40);
+    SollOutPutEdit = zahlfeld(QStringLiteral("0"), GroupBox1, 144, 56);
+    Label2 = label(QStringLiteral("Aktionsfunktion"), GroupBox1, 16, 104);
+    ComboBox1 = liste({QStringLiteral("sigmoid"), QStringLiteral("tanh"), QStringLiteral("linear"),
+                       QStringLiteral("sprung")},
+                      GroupBox1, 144, 104);
+    Label1 = label(QStringLiteral("Parameter"), GroupBox1, 16, 136);
+    ParameterEdit = zahlfeld(QStringLiteral("1.0"), GroupBox1, 144, 136);
+    Label5 = label(QStringLiteral("Schwelle Theta"), GroupBox1, 16, 168);
+    ThetaEdit = zahlfeld(QStringLiteral("0"), GroupBox1, 144, 168);
+    ComboBox2 = liste({QStringLiteral("identisch"), Binaer}, GroupBox1, 144, 200);
+    connect(ComboBox2, &QComboBox::currentTextChanged, this, &TNeuronEditForm::ComboBox2Change);
+    Label3 = label(QStringLiteral("Outputfunktion"), GroupBox1, 16, 208);
+    Label7 = label(QStringLiteral("Schwelle Xi"), GroupBox1, 16, 240);
+    XiEdit = zahlfeld(QStringLiteral("0.5"), GroupBox1, 144, 232);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("aktuelle Werte"), this);
+    GroupBox2->setGeometry(24, 288, 257, 89);
+    Label4 = label(QStringLiteral("Input"), GroupBox2, 24, 32);
+    InputEdit = zahlfeld(QString(), GroupBox2, 144, 32);
+    Label6 = label(QStringLiteral("Output"), GroupBox2, 24, 56);
+    OutputEdit = zahlfeld(QString(), GroupBox2, 144, 56);
+
+    // The field under "Sollwert" belongs to the hidden layer kind selected above.
+    Label8->hide();
+    SollOutPutEdit->hide();
+    ComboBox2Change();
+
+    QWidget* reihenfolge[] = {
+        OKBtn,         CancelBtn, SollOutPutEdit,     ComboBox1,          ComboBox2,
+        ParameterEdit, ThetaEdit, SchichttypKnopf[0], SchichttypKnopf[1], SchichttypKnopf[2],
+        XiEdit,        InputEdit, OutputEdit};
+    for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
+        setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
+}
+
+int TNeuronEditForm::SchichttypIndex() const {
+    return SchichttypWahl->checkedId();
+}
+
+void TNeuronEditForm::FormActivate() {
+    SchichttypGruppeClick();
+    ComboBox2Change();
+}
+
+void TNeuronEditForm::SchichttypGruppeClick() {
+    const bool sichtbar = SchichttypIndex() != Hiddenschicht;
+    Label8->setVisible(sichtbar);
+    SollOutPutEdit->setVisible(sichtbar);
+}
+
+void TNeuronEditForm::ComboBox2Change() {
+    XiEdit->setEnabled(ComboBox2->currentText() == Binaer);
+}
+
+void TNeuronEditForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* bildschirm = screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(bildschirm->availableGeometry().center());
+        move(r.topLeft());
+    }
+    OKBtn->setFocus();
+    FormActivate();
+}
+
+void TNeuronEditForm::Editieren(TGrafikNeuron& neuron) {
+    setWindowTitle(QString::fromStdString("Neuron " + neuron.Bezeichnung + " editieren"));
+    // A kind byte beyond the three items (damaged file) selects the last one.
+    SchichttypKnopf[std::min<int>(neuron.Schichttyp, Outputschicht)]->setChecked(true);
+    ParameterEdit->SetzeNumber(neuron.Parameter);
+    // A hidden neuron leaves the field with what it showed last.
+    if (neuron.Schichttyp == Inputschicht)
+        SollOutPutEdit->SetzeNumber(neuron.Output);
+    else if (neuron.Schichttyp == Outputschicht)
+        SollOutPutEdit->SetzeNumber(neuron.Sollwert);
+    zeigeEintrag(ComboBox1, neuron.Aktionsfunktion);
+    zeigeEintrag(ComboBox2, neuron.Outputfunktion);
+    OutputEdit->SetzeNumber(neuron.Output);
+    InputEdit->SetzeNumber(neuron.Inputsumme());
+    ThetaEdit->SetzeNumber(neuron.Theta);
+    XiEdit->SetzeNumber(neuron.Xi);
+
+    if (dialoge().ZeigeModal(*this) != QDialog::Accepted) return;
+
+    // Every field is read before anything is stored, so a field holding a value beyond float's
+    // range leaves the neuron entirely as it was. "Input" and "Output" are for display only.
+    const int schicht = SchichttypIndex();
+    const bool mitSollwert = schicht == Inputschicht || schicht == Outputschicht;
+    float xi = 0, soll = 0, parameter = 0, theta = 0;
+    try {
+        xi = XiEdit->Number();
+        if (mitSollwert) soll = SollOutPutEdit->Number();
+        parameter = ParameterEdit->Number();
+        theta = ThetaEdit->Number();
+    } catch (const Fehler& f) {
+        dialoge().Fehler(f.what());
+        return;
+    }
+
+    if (schicht >= 0) neuron.Schichttyp = static_cast<std::uint8_t>(schicht);
+    neuron.Xi = xi;
+    // An input neuron's field is the output it gives the net, written directly.
+    if (schicht == Inputschicht) neuron.Output = soll;
+    if (schicht == Outputschicht) neuron.Sollwert = soll;
+    neuron.Parameter = parameter;
+    neuron.Theta = theta;
+    neuron.Aktionsfunktion = aktionsfunktionAus(ComboBox1->currentText());
+    neuron.Outputfunktion = outputfunktionAus(ComboBox2->currentText());
+}
+
+} // namespace nervalo

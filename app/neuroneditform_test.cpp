@@ -1,0 +1,387 @@
+// The neuron dialog driven by scripts in place of the user: what it shows for a neuron and
+// what it copies back on OK, and that every other way of closing it changes nothing.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+#include <tuple>
+
+#include "neuroneditform.h"
+#include "singedit.h"
+#include "testdialoge.h"
+
+using namespace nervalo;
+using Skript = std::function<int(TNeuronEditForm&)>;
+Q_DECLARE_METATYPE(Skript)
+
+namespace {
+
+// Every field of the neuron, for comparing a whole neuron.
+auto werte(const TGrafikNeuron& n) {
+    return std::tuple(n.Schichttyp, n.Parameter, n.Theta, n.Aktionsfunktion, n.Outputfunktion, n.Xi,
+                      n.LetzterInput, n.Inputs, n.Gewichte, n.Output, n.Sollwert, n.Radius,
+                      n.Textabstand, n.Randabstand, n.X, n.Y, n.Bezeichnung, n.Anzeige);
+}
+
+TGrafikNeuron neuron(std::uint8_t schicht, float output = 0.2f, float sollwert = 0.3f) {
+    TGrafikNeuron n;
+    n.Bezeichnung = "N3";
+    n.Schichttyp = schicht;
+    n.Output = output;
+    n.Sollwert = sollwert;
+    n.Parameter = 2.0f;
+    n.Theta = 0.25f;
+    n.Xi = 0.4f;
+    n.Aktionsfunktion = tanh_;
+    n.Outputfunktion = binaer;
+    n.Inputs[0] = 2.0f;
+    n.Gewichte[0] = 0.75f;
+    return n;
+}
+
+// Changes every control the user can change.
+void allesAendern(TNeuronEditForm& f) {
+    f.SchichttypKnopf[Inputschicht]->click();
+    f.SollOutPutEdit->setText("5");
+    f.ComboBox1->setCurrentIndex(2);
+    f.ComboBox2->setCurrentIndex(0);
+    f.ParameterEdit->setText("7");
+    f.ThetaEdit->setText("8");
+    f.XiEdit->setText("9");
+}
+
+// Runs the script on the dialog and records what it sees, as a user in front of it would.
+void skript(test::TestDialoge& d, TNeuronEditForm& f, Skript s) {
+    d.modal.push_back([&f, s](QDialog&) { return s(f); });
+}
+
+} // namespace
+
+class NeuronEditFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void andereErgebnisseAendernNichts_data();
+    void andereErgebnisseAendernNichts();
+    void zeigtDasNeuron();
+    void schichttypUndSollwert_data();
+    void schichttypUndSollwert();
+    void funktionenNachText_data();
+    void funktionenNachText();
+    void getippterFunktionsnameZaehltExakt();
+    void zahlenUndAnzeigefelder();
+    void uebriggebliebenerSollwert();
+    void sichtbarkeitUndFreigabe();
+    void ueberlaufAendertNichts_data();
+    void ueberlaufAendertNichts();
+    void tastenUndFokus();
+    void unbekannteArtenAusDatei();
+};
+
+void NeuronEditFormTest::andereErgebnisseAendernNichts_data() {
+    QTest::addColumn<Skript>("schliessen");
+    QTest::newRow("Abbrechen") << Skript([](TNeuronEditForm& f) {
+        f.CancelBtn->click();
+        return f.result();
+    });
+    QTest::newRow("Esc") << Skript([](TNeuronEditForm& f) {
+        f.show();
+        QTest::keyClick(&f, Qt::Key_Escape);
+        return f.result();
+    });
+    QTest::newRow("Schließfeld") << Skript([](TNeuronEditForm& f) {
+        f.show();
+        f.close();
+        return f.result();
+    });
+}
+
+void NeuronEditFormTest::andereErgebnisseAendernNichts() {
+    QFETCH(Skript, schliessen);
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(Outputschicht);
+    const auto vorher = werte(n);
+    skript(d, f, [&](TNeuronEditForm& f) {
+        allesAendern(f);
+        return schliessen(f);
+    });
+    f.Editieren(n);
+    QVERIFY(werte(n) == vorher);
+    QVERIFY(d.liste.empty());
+}
+
+void NeuronEditFormTest::zeigtDasNeuron() {
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    NeuronEditor* vorher = setzeNeuronEditor(&f);
+    auto n = neuron(Outputschicht, 0.2f, -0.5f);
+    // Typed at the last use, beside the item that the neuron selects again.
+    f.ComboBox2->setCurrentIndex(1);
+    f.ComboBox2->setEditText("binärer Text");
+    QStringList gezeigt;
+    skript(d, f, [&](TNeuronEditForm& f) {
+        gezeigt << QString::number(f.SchichttypIndex()) << f.SollOutPutEdit->text()
+                << f.ComboBox1->currentText() << f.ComboBox2->currentText()
+                << f.ParameterEdit->text() << f.ThetaEdit->text() << f.XiEdit->text()
+                << f.InputEdit->text() << f.OutputEdit->text();
+        return int(QDialog::Rejected);
+    });
+    n.Editieren(); // through the installed editor, as the net editor calls it
+    setzeNeuronEditor(vorher);
+    QCOMPARE(d.modalGezeigt, std::vector<std::string>{"Neuron N3 editieren"});
+    QCOMPARE(gezeigt, QStringList({"2", " -0.5000", "tanh", "binär", "  2.0000", "  0.2500",
+                                   "  0.4000", "  1.5000", "  0.2000"}));
+}
+
+void NeuronEditFormTest::schichttypUndSollwert_data() {
+    QTest::addColumn<int>("schicht");
+    QTest::addColumn<int>("neueSchicht");
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<float>("output");
+    QTest::addColumn<float>("sollwert");
+    // The neuron starts with Output 0.2 and Sollwert 0.3.
+    QTest::newRow("Hidden wird Input") << 1 << 0 << "0.7" << 0.7f << 0.3f;
+    QTest::newRow("Output wird Hidden") << 2 << 1 << "5" << 0.2f << 0.3f;
+    QTest::newRow("Output bleibt, Komma") << 2 << 2 << "0,25" << 0.2f << 0.25f;
+    QTest::newRow("Input wird Output") << 0 << 2 << "-1" << 0.2f << -1.0f;
+    QTest::newRow("Input bleibt") << 0 << 0 << "1e-3" << 0.001f << 0.3f;
+    QTest::newRow("Hidden bleibt") << 1 << 1 << "9" << 0.2f << 0.3f;
+}
+
+void NeuronEditFormTest::schichttypUndSollwert() {
+    QFETCH(int, schicht);
+    QFETCH(int, neueSchicht);
+    QFETCH(QString, feld);
+    QFETCH(float, output);
+    QFETCH(float, sollwert);
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(static_cast<std::uint8_t>(schicht));
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.SchichttypKnopf[neueSchicht]->click();
+        f.SollOutPutEdit->setText(feld);
+        return int(QDialog::Accepted);
+    });
+    f.Editieren(n);
+    QCOMPARE(int(n.Schichttyp), neueSchicht);
+    QCOMPARE(n.Output, output);
+    QCOMPARE(n.Sollwert, sollwert);
+}
+
+void NeuronEditFormTest::funktionenNachText_data() {
+    QTest::addColumn<QString>("aktion");
+    QTest::addColumn<QString>("ausgabe");
+    QTest::addColumn<int>("aktionsfunktion");
+    QTest::addColumn<int>("outputfunktion");
+    QTest::newRow("sigmoid") << "sigmoid"
+                             << "identisch" << 0 << 0;
+    QTest::newRow("tanh") << "tanh"
+                          << "binär" << 1 << 1;
+    QTest::newRow("linear") << "linear"
+                            << "identisch" << 2 << 0;
+    QTest::newRow("sprung") << "sprung"
+                            << "binär" << 3 << 1;
+    QTest::newRow("Großbuchstabe") << "Sigmoid"
+                                   << "Identisch" << 3 << 1;
+    QTest::newRow("Blank") << "tanh "
+                           << " identisch" << 3 << 1;
+    QTest::newRow("leer") << ""
+                          << "" << 3 << 1;
+}
+
+void NeuronEditFormTest::funktionenNachText() {
+    QFETCH(QString, aktion);
+    QFETCH(QString, ausgabe);
+    QFETCH(int, aktionsfunktion);
+    QFETCH(int, outputfunktion);
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(Hiddenschicht);
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.ComboBox1->setEditText(aktion);
+        f.ComboBox2->setEditText(ausgabe);
+        return int(QDialog::Accepted);
+    });
+    f.Editieren(n);
+    QCOMPARE(int(n.Aktionsfunktion), aktionsfunktion);
+    QCOMPARE(int(n.Outputfunktion), outputfunktion);
+}
+
+// Typed into the list and confirmed with Enter, a name that differs only in case is not
+// matched to an item.
+void NeuronEditFormTest::getippterFunktionsnameZaehltExakt() {
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(Hiddenschicht);
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.show();
+        f.ComboBox1->setFocus();
+        f.ComboBox1->lineEdit()->clear();
+        QTest::keyClicks(f.ComboBox1->lineEdit(), "Sigmoid");
+        QTest::keyClick(f.ComboBox1->lineEdit(), Qt::Key_Return);
+        if (f.isVisible()) f.OKBtn->click();
+        return f.result();
+    });
+    f.Editieren(n);
+    QCOMPARE(f.ComboBox1->currentText(), QString("Sigmoid"));
+    QCOMPARE(f.ComboBox1->count(), 4);
+    QCOMPARE(int(n.Aktionsfunktion), int(sprung));
+}
+
+void NeuronEditFormTest::zahlenUndAnzeigefelder() {
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(Hiddenschicht);
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.ParameterEdit->setText("2,5");
+        f.ThetaEdit->setText(" -1");
+        f.XiEdit->setText("keine Zahl");
+        f.InputEdit->setText("99");
+        f.OutputEdit->setText("98");
+        return int(QDialog::Accepted);
+    });
+    f.Editieren(n);
+    QCOMPARE(n.Parameter, 2.5f);
+    QCOMPARE(n.Theta, -1.0f);
+    QCOMPARE(n.Xi, 0.0f);
+    QCOMPARE(n.Output, 0.2f);
+    QCOMPARE(n.Inputsumme(), 1.5f);
+}
+
+// A hidden neuron leaves the "Sollwert" field as the previous neuron filled it.
+void NeuronEditFormTest::uebriggebliebenerSollwert() {
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto ausgabe = neuron(Outputschicht, 0.2f, 1.0f);
+    skript(d, f, [](TNeuronEditForm&) { return int(QDialog::Rejected); });
+    f.Editieren(ausgabe);
+
+    auto versteckt = neuron(Hiddenschicht, 0.2f, 0.0f);
+    bool zuerstVersteckt = false;
+    QString danach;
+    skript(d, f, [&](TNeuronEditForm& f) {
+        zuerstVersteckt = f.SollOutPutEdit->isHidden() && f.Label8->isHidden();
+        f.SchichttypKnopf[Outputschicht]->click();
+        danach = f.SollOutPutEdit->isHidden() ? "versteckt" : f.SollOutPutEdit->text();
+        return int(QDialog::Accepted);
+    });
+    f.Editieren(versteckt);
+    QVERIFY(zuerstVersteckt);
+    QCOMPARE(danach, QString("  1.0000"));
+    QCOMPARE(int(versteckt.Schichttyp), int(Outputschicht));
+    QCOMPARE(versteckt.Sollwert, 1.0f);
+}
+
+void NeuronEditFormTest::sichtbarkeitUndFreigabe() {
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    QStringList gesehen;
+    auto zustand = [&f] {
+        return QString("%1%2%3")
+            .arg(f.Label8->isVisibleTo(&f) ? "L" : "-")
+            .arg(f.SollOutPutEdit->isVisibleTo(&f) ? "S" : "-")
+            .arg(f.XiEdit->isEnabled() ? "X" : "-");
+    };
+    auto n = neuron(Inputschicht);
+    n.Outputfunktion = identisch;
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.show();
+        gesehen << zustand();
+        f.SchichttypKnopf[Hiddenschicht]->click();
+        gesehen << zustand();
+        f.SchichttypKnopf[Outputschicht]->click();
+        f.ComboBox2->setCurrentIndex(1);
+        gesehen << zustand();
+        f.ComboBox2->setEditText("bin");
+        gesehen << zustand();
+        f.hide();
+        return int(QDialog::Rejected);
+    });
+    f.Editieren(n);
+    QCOMPARE(gesehen, QStringList({"LS-", "---", "LSX", "LS-"}));
+}
+
+void NeuronEditFormTest::ueberlaufAendertNichts_data() {
+    QTest::addColumn<int>("schicht");
+    QTest::addColumn<int>("feld"); // 0 Sollwert, 1 Parameter, 2 Theta, 3 Xi
+    QTest::addColumn<bool>("fehler");
+    QTest::newRow("Sollwert") << 2 << 0 << true;
+    QTest::newRow("Parameter") << 2 << 1 << true;
+    QTest::newRow("Theta") << 0 << 2 << true;
+    QTest::newRow("Xi") << 1 << 3 << true;
+    QTest::newRow("Sollwert eines Hidden-Neurons wird nicht gelesen") << 1 << 0 << false;
+}
+
+void NeuronEditFormTest::ueberlaufAendertNichts() {
+    QFETCH(int, schicht);
+    QFETCH(int, feld);
+    QFETCH(bool, fehler);
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(static_cast<std::uint8_t>(schicht));
+    const auto vorher = werte(n);
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.ParameterEdit->setText("7");
+        f.ComboBox1->setCurrentIndex(2);
+        TSingEdit* felder[] = {f.SollOutPutEdit, f.ParameterEdit, f.ThetaEdit, f.XiEdit};
+        felder[feld]->setText("1e300");
+        return int(QDialog::Accepted);
+    });
+    f.Editieren(n);
+    if (fehler) {
+        QVERIFY((d.liste == std::vector<test::Meldung>{{'F', "Gleitkommaüberlauf"}}));
+        QVERIFY(werte(n) == vorher);
+    } else {
+        QVERIFY(d.liste.empty());
+        QCOMPARE(n.Parameter, 7.0f);
+        QCOMPARE(int(n.Aktionsfunktion), int(linear));
+    }
+}
+
+void NeuronEditFormTest::tastenUndFokus() {
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(Hiddenschicht);
+    QWidget* fokus = nullptr;
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.show();
+        fokus = f.focusWidget();
+        f.ThetaEdit->setFocus();
+        f.ThetaEdit->setText("3");
+        QTest::keyClick(f.ThetaEdit, Qt::Key_Return); // Enter presses the default button
+        return f.result();
+    });
+    f.Editieren(n);
+    QCOMPARE(fokus, static_cast<QWidget*>(f.OKBtn));
+    QVERIFY(!f.isVisible());
+    QCOMPARE(n.Theta, 3.0f);
+    QCOMPARE(f.size(), QSize(414, 395));
+    QCOMPARE(f.minimumSize(), f.maximumSize());
+}
+
+// Kind bytes beyond the lists come only from a damaged net file; OK turns them into valid ones.
+void NeuronEditFormTest::unbekannteArtenAusDatei() {
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(7);
+    n.Aktionsfunktion = 9;
+    n.Outputfunktion = 4;
+    QStringList gezeigt;
+    skript(d, f, [&](TNeuronEditForm& f) {
+        gezeigt << QString::number(f.SchichttypIndex()) << f.ComboBox1->currentText()
+                << f.ComboBox2->currentText();
+        return int(QDialog::Accepted);
+    });
+    f.Editieren(n);
+    QCOMPARE(gezeigt, QStringList({"2", "", ""}));
+    QCOMPARE(int(n.Schichttyp), int(Outputschicht));
+    QCOMPARE(int(n.Aktionsfunktion), int(sprung));
+    QCOMPARE(int(n.Outputfunktion), int(binaer));
+}
+
+QTEST_MAIN(NeuronEditFormTest)
+#include "neuroneditform_test.moc"
