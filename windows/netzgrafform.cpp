@@ -1,0 +1,341 @@
+#include "netzgrafform.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+#include <new>
+
+#include "fehler.h"
+#include "meldungen.h"
+
+namespace nervalo {
+namespace {
+
+// Room right of and below the outermost neuron, for labels wider than the circle.
+constexpr int Rand = 40;
+// The paint box never grows beyond this (centres far out come only from damaged files).
+constexpr int GroessteSeite = 4000;
+
+// Grid of 10 pixels, 5 rounding up; division truncates toward zero (-7 -> 0, -16 -> -10).
+int Raster(int v) {
+    return (v + 5) / 10 * 10;
+}
+
+// An event handler must not let an exception into Qt: a failure ends the handler and is shown
+// in the error box with its text.
+template <class F> void Behandle(F&& rumpf) noexcept {
+    try {
+        rumpf();
+    } catch (const std::bad_alloc&) {
+        meldungen().Fehler("Zu wenig Arbeitsspeicher");
+    } catch (const std::exception& e) {
+        meldungen().Fehler(e.what());
+    }
+}
+
+} // namespace
+
+// ---- Paint box -------------------------------------------------------------------------------
+
+TNetzPaintBox::TNetzPaintBox(TNetzGrafform& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(NetzSchrift());
+    SetzeGroesse(1, 1);
+}
+
+void TNetzPaintBox::SetzeGroesse(int w, int h) {
+    if (flaeche_ && bild_.width() == w && bild_.height() == h) return;
+    const StiftModus modus = flaeche_ ? flaeche_->Stiftmodus() : StiftModus::Kopieren;
+    flaeche_.reset(); // ends the painter on the old image
+    QImage neu(w, h, QImage::Format_RGB32);
+    neu.fill(Qt::white);
+    if (!bild_.isNull()) {
+        QPainter kopie(&neu);
+        kopie.setCompositionMode(QPainter::CompositionMode_Source);
+        kopie.drawImage(0, 0, bild_);
+    }
+    bild_ = std::move(neu);
+    flaeche_ = std::make_unique<QtZeichenflaeche>(bild_, NetzSchrift());
+    flaeche_->SetzeStiftmodus(modus);
+    resize(w, h);
+    update();
+}
+
+void TNetzPaintBox::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    p.drawImage(e->rect(), bild_, e->rect());
+}
+
+void TNetzPaintBox::mousePressEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    form_.PaintBox1MouseDown(e->button(), e->modifiers(), p.x(), p.y());
+}
+
+void TNetzPaintBox::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    form_.PaintBox1MouseMove(e->buttons(), e->modifiers(), p.x(), p.y());
+}
+
+void TNetzPaintBox::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    form_.PaintBox1MouseUp(e->button(), e->modifiers(), p.x(), p.y());
+}
+
+// ---- Form ------------------------------------------------------------------------------------
+
+TNetzGrafform::TNetzGrafform(EditorUmgebung& umgebung, QWidget* parent)
+    : QWidget(parent), umgebung_(umgebung) {
+    VerbindungAktiv = false;
+    Auswahl = -1;
+    Ziel = -1;
+    LinienendeX = 0;
+    LinienendeY = 0;
+    DialogDruck = false;
+
+    setWindowTitle(QStringLiteral("Netz"));
+    setFont(NetzSchrift());
+    QPalette weiss = palette();
+    weiss.setColor(QPalette::Window, Qt::white);
+    setPalette(weiss);
+    setAutoFillBackground(true);
+    resize(800, 200);
+
+    rollbereich_ = new QScrollArea(this);
+    rollbereich_->setFrameShape(QFrame::NoFrame);
+    rollbereich_->setWidgetResizable(false);
+    rollbereich_->setBackgroundRole(QPalette::Window);
+    box_ = new TNetzPaintBox(*this, nullptr);
+    rollbereich_->setWidget(box_);
+    rollbereich_->viewport()->installEventFilter(this);
+    PaintBox1 = box_;
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(rollbereich_);
+    GroesseAnpassen(false);
+}
+
+TNetzGrafform::~TNetzGrafform() {
+    // The paint box is deleted with the scroll area; it must not call back into the form then.
+    rollbereich_->viewport()->removeEventFilter(this);
+}
+
+void TNetzGrafform::TitelSetzen(const std::string& name) {
+    setWindowTitle(QStringLiteral("Netz [") + QString::fromStdString(name.empty() ? "Neu" : name) +
+                   QStringLiteral("]"));
+}
+
+void TNetzGrafform::Aktualisieren() {
+    Behandle([&] {
+        NeuZeichnen();
+        if (Netz) Netz->ZeichneNetz(Canvas());
+    });
+}
+
+void TNetzGrafform::NeuZeichnen() {
+    GroesseAnpassen(true);
+    Canvas().Leeren();
+    PaintBox1Paint();
+    PaintBox1->update();
+}
+
+void TNetzGrafform::GroesseAnpassen(bool schrumpfen, int x, int y) {
+    const QSize sicht = rollbereich_->viewport()->size();
+    long long w = std::max(sicht.width(), 1);
+    long long h = std::max(sicht.height(), 1);
+    const auto decke = [&](long long px, long long py) {
+        w = std::max(w, px + Rand);
+        h = std::max(h, py + Rand);
+    };
+    if (Netz)
+        for (int i = 0; i < Netz->Anzahl(); ++i) {
+            const TGrafikNeuron& n = Netz->Neuron(i);
+            decke(static_cast<long long>(n.X) + n.Radius, static_cast<long long>(n.Y) + n.Radius);
+        }
+    decke(x, y);
+    w = std::min<long long>(w, GroessteSeite);
+    h = std::min<long long>(h, GroessteSeite);
+    if (!schrumpfen) {
+        w = std::max<long long>(w, Box().Bild().width());
+        h = std::max<long long>(h, Box().Bild().height());
+    }
+    Box().SetzeGroesse(static_cast<int>(w), static_cast<int>(h));
+}
+
+bool TNetzGrafform::eventFilter(QObject* objekt, QEvent* e) {
+    // A larger window shows more of the paint box; it grows with the viewport.
+    if (e->type() == QEvent::Resize && objekt == rollbereich_->viewport())
+        Behandle([&] { GroesseAnpassen(false); });
+    return QWidget::eventFilter(objekt, e);
+}
+
+void TNetzGrafform::PaintBox1Paint() {
+    if (Netz) Netz->ZeichneNetz(Canvas());
+}
+
+void TNetzGrafform::Gummiband(const TGrafikNeuron& n, int x, int y) {
+    Canvas().BewegeZu(n.X, n.Y);
+    Canvas().LinieZu(x, y);
+}
+
+void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x,
+                                       int y) {
+    if (!Netz) return;
+    Behandle([&] {
+        // Every press starts afresh, also after one that opened the neuron dialog.
+        DialogDruck = false;
+        TNetz& netz = *Netz;
+        netz.Gesichert = false;
+        const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
+
+        if (werkzeug == Werkzeug::Neuron) {
+            umgebung_.AufgabeMoeglich(true);
+            VerbindungAktiv = false;
+            auto neuron = std::make_unique<TGrafikNeuron>();
+            const bool raster = umgebung_.RasterAn();
+            neuron->X = raster ? Raster(x) : x;
+            neuron->Y = raster ? Raster(y) : y;
+            if (netz.Anzahl() >= MaxNeuronen) {
+                meldungen().Hinweis("Maximal 60 Neuronen!");
+                return;
+            }
+            neuron->Bezeichnung = "N" + std::to_string(netz.Anzahl());
+            GroesseAnpassen(false, neuron->X + neuron->Radius, neuron->Y + neuron->Radius);
+            neuron->Zeige(Canvas());
+            netz.Hinzufuegen(std::move(neuron));
+            umgebung_.LetztesNeuronLoeschenErlauben();
+        } else if (werkzeug == Werkzeug::Pfeil || werkzeug == Werkzeug::DoppelPfeil) {
+            Auswahl = netz.NeuronBei(x, y);
+            if (Auswahl == -1) return;
+            const TGrafikNeuron& n = netz.Neuron(Auswahl);
+            n.Markiere(Canvas());
+            VerbindungAktiv = true;
+            Canvas().SetzeStiftmodus(StiftModus::NichtXor);
+            LinienendeX = x;
+            LinienendeY = y;
+            Gummiband(n, x, y);
+        } else if (button == Qt::RightButton) {
+            Auswahl = netz.NeuronBei(x, y);
+            if (Auswahl == -1) return;
+            TGrafikNeuron& n = netz.Neuron(Auswahl);
+            n.Markiere(Canvas());
+            PaintBox1->update();
+            // The dialog is modal: the release of this button belongs to it, not to the editor.
+            DialogDruck = true;
+            n.Editieren();
+            if (Gueltig(Auswahl)) netz.Neuron(Auswahl).Zeige(Canvas());
+        } else {
+            Auswahl = netz.NeuronBei(x, y);
+            if (Auswahl != -1) netz.Neuron(Auswahl).Markiere(Canvas());
+            if (werkzeug == Werkzeug::Bewege && Auswahl != -1) {
+                TGrafikNeuron& n = netz.Neuron(Auswahl);
+                Canvas().SetzeStiftmodus(StiftModus::NichtXor);
+                n.Anzeige = 0;
+                n.Zeige(Canvas());
+            }
+        }
+    });
+    PaintBox1->update();
+}
+
+void TNetzGrafform::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x,
+                                       int y) {
+    if (DialogDruck || !(buttons & Qt::LeftButton) || !Gueltig(Auswahl)) return;
+    Behandle([&] {
+        TGrafikNeuron& n = Netz->Neuron(Auswahl);
+        const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
+        if (werkzeug == Werkzeug::Bewege) {
+            // In NichtXor mode the first Zeige takes back the bare circle at the old place.
+            n.Zeige(Canvas());
+            n.X = x;
+            n.Y = y;
+            n.Zeige(Canvas());
+        } else if (werkzeug == Werkzeug::Pfeil || werkzeug == Werkzeug::DoppelPfeil) {
+            Gummiband(n, LinienendeX, LinienendeY);
+            LinienendeX = x;
+            LinienendeY = y;
+            Gummiband(n, x, y);
+        }
+    });
+    PaintBox1->update();
+}
+
+void TNetzGrafform::PaintBox1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    if (!Netz) return;
+    if (DialogDruck) {
+        // The release of the press that opened the neuron dialog: the dialog had the mouse, so
+        // nothing is moved or connected. Auswahl keeps the neuron until the next press.
+        DialogDruck = false;
+        return;
+    }
+    Behandle([&] {
+        TNetz& netz = *Netz;
+        const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
+        if (VerbindungAktiv) {
+            Ziel = netz.NeuronBei(x, y);
+            // The net may have lost the neuron meanwhile (a command run during the drag).
+            const bool quelle = Gueltig(Auswahl);
+            if (quelle) Gummiband(netz.Neuron(Auswahl), LinienendeX, LinienendeY);
+            Canvas().SetzeStiftmodus(StiftModus::Kopieren);
+            VerbindungAktiv = false;
+            if (quelle && Ziel != -1) {
+                if (netz.IstVerbunden(Auswahl, Ziel)) {
+                    // A drag along an existing connection removes both directions.
+                    netz.Trenne(Auswahl, Ziel);
+                    netz.Trenne(Ziel, Auswahl);
+                    umgebung_.ZeichnungAktualisieren();
+                } else if (werkzeug == Werkzeug::Pfeil) {
+                    netz.Verbinde(Auswahl, Ziel);
+                } else if (werkzeug == Werkzeug::DoppelPfeil) {
+                    netz.VerbindeBeide(Auswahl, Ziel);
+                }
+            }
+        } else if (werkzeug == Werkzeug::Bewege && Gueltig(Auswahl)) {
+            TGrafikNeuron& n = netz.Neuron(Auswahl);
+            n.Anzeige = Beschriftung;
+            const bool raster = umgebung_.RasterAn();
+            n.X = raster ? Raster(x) : x;
+            n.Y = raster ? Raster(y) : y;
+            NeuZeichnen();
+        }
+    });
+    Behandle([&] {
+        Canvas().SetzeStiftmodus(StiftModus::Kopieren);
+        Netz->ZeichneNetz(Canvas());
+    });
+    Auswahl = -1;
+    PaintBox1->update();
+}
+
+bool TNetzGrafform::FormClose() {
+    bool geschlossen = false;
+    Behandle([&] {
+        // Freed once closed: inside the main window the subwindow goes with it.
+        if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            rahmen->setAttribute(Qt::WA_DeleteOnClose);
+        else
+            setAttribute(Qt::WA_DeleteOnClose);
+        umgebung_.ErstNetzSichern();
+        umgebung_.NetzfensterSchliesst();
+        umgebung_.Netzloeschen();
+        umgebung_.NetzVorhandenSetzen(false);
+        geschlossen = true;
+    });
+    return geschlossen;
+}
+
+void TNetzGrafform::closeEvent(QCloseEvent* e) {
+    // If offering to save fails, the window stays open with the net, instead of discarding it.
+    if (FormClose())
+        e->accept();
+    else
+        e->ignore();
+}
+
+} // namespace nervalo
