@@ -224,8 +224,6 @@ class NetzgrafformTest : public QObject {
         QTest::newRow("zweifach entfernt einfache")
             << D << L << "1 0 0" << 0 << 1 << "0 0 0" << true << "";
         QTest::newRow("zweifach selbst") << D << L << "0 0 0" << 0 << 0 << "0 0 2" << false << "";
-        QTest::newRow("zweifach selbst entfernt")
-            << D << L << "0 0 2" << 0 << 0 << "0 0 0" << true << "";
         QTest::newRow("rechte Taste")
             << P << Qt::RightButton << "0 0 0" << 0 << 1 << "1 0 0" << false << "";
         QTest::newRow("mittlere Taste")
