@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+
+#include "befehl.h"
 #include <new>
 
 #include "fehler.h"
@@ -25,18 +27,6 @@ constexpr int GroessteSeite = 4000;
 // Grid of 10 pixels, 5 rounding up; division truncates toward zero (-7 -> 0, -16 -> -10).
 int Raster(int v) {
     return (v + 5) / 10 * 10;
-}
-
-// An event handler must not let an exception into Qt: a failure ends the handler and is shown
-// in the error box with its text.
-template <class F> void Behandle(F&& rumpf) noexcept {
-    try {
-        rumpf();
-    } catch (const std::bad_alloc&) {
-        meldungen().Fehler("Zu wenig Arbeitsspeicher");
-    } catch (const std::exception& e) {
-        meldungen().Fehler(e.what());
-    }
 }
 
 } // namespace
@@ -132,7 +122,7 @@ void TNetzGrafform::TitelSetzen(const std::string& name) {
 }
 
 void TNetzGrafform::Aktualisieren() {
-    Behandle([&] {
+    Befehl([&] {
         NeuZeichnen();
         if (Netz) Netz->ZeichneNetz(Canvas());
     });
@@ -171,7 +161,7 @@ void TNetzGrafform::GroesseAnpassen(bool schrumpfen, int x, int y) {
 bool TNetzGrafform::eventFilter(QObject* objekt, QEvent* e) {
     // A larger window shows more of the paint box; it grows with the viewport.
     if (e->type() == QEvent::Resize && objekt == rollbereich_->viewport())
-        Behandle([&] { GroesseAnpassen(false); });
+        Befehl([&] { GroesseAnpassen(false); });
     return QWidget::eventFilter(objekt, e);
 }
 
@@ -187,7 +177,7 @@ void TNetzGrafform::Gummiband(const TGrafikNeuron& n, int x, int y) {
 void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x,
                                        int y) {
     if (!Netz) return;
-    Behandle([&] {
+    Befehl([&] {
         // Every press starts afresh, also after one that opened the neuron dialog.
         DialogDruck = false;
         TNetz& netz = *Netz;
@@ -247,7 +237,7 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
 void TNetzGrafform::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x,
                                        int y) {
     if (DialogDruck || !(buttons & Qt::LeftButton) || !Gueltig(Auswahl)) return;
-    Behandle([&] {
+    Befehl([&] {
         TGrafikNeuron& n = Netz->Neuron(Auswahl);
         const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
         if (werkzeug == Werkzeug::Bewege) {
@@ -274,7 +264,7 @@ void TNetzGrafform::PaintBox1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int
         DialogDruck = false;
         return;
     }
-    Behandle([&] {
+    Befehl([&] {
         TNetz& netz = *Netz;
         const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
         if (VerbindungAktiv) {
@@ -305,7 +295,7 @@ void TNetzGrafform::PaintBox1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int
             NeuZeichnen();
         }
     });
-    Behandle([&] {
+    Befehl([&] {
         Canvas().SetzeStiftmodus(StiftModus::Kopieren);
         Netz->ZeichneNetz(Canvas());
     });
@@ -315,7 +305,7 @@ void TNetzGrafform::PaintBox1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int
 
 bool TNetzGrafform::FormClose() {
     bool geschlossen = false;
-    Behandle([&] {
+    Befehl([&] {
         // Freed once closed: inside the main window the subwindow goes with it.
         if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()))
             rahmen->setAttribute(Qt::WA_DeleteOnClose);
