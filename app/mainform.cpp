@@ -1,0 +1,801 @@
+#include "mainform.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include "befehl.h"
+#include "bilder.h"
+#include "fehler.h"
+#include "infoform.h"
+#include "netzgrafform.h"
+#include "netztypwahlform.h"
+
+namespace nervalo {
+
+const DateiDialog OpenDialog1{"Netz laden", "Netz (*.net)|*.net", "net", true, false};
+const DateiDialog SaveDialog1{"Netz speichern", "Netz (*.net)|*.net", "net", false, true};
+const DateiDialog OpenDialog2{"Lernaufgabe laden", "Lernaufgaben (*.lrn)|*.lrn", "", true, false};
+const DateiDialog SaveDialog2{"Lernaufgaben speichern", "Lernaufgaben (*.lrn)|*.lrn", "lrn", false,
+                              true};
+
+namespace {
+
+QString u8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+const char* const NetztypOhne = "Netztyp: -";
+const char* const NetztypPerzeptron = "Netztyp: Perzeptron";
+const char* const NetztypHopfield = "Netztyp: Hopfield";
+
+// A panel that Qt shows as a fixed tool bar: not movable, not floating, no margins.
+QToolBar* panel(QMainWindow* fenster, const char* name, Qt::ToolBarArea ort) {
+    auto* leiste = new QToolBar(fenster);
+    leiste->setObjectName(QString::fromLatin1(name));
+    leiste->setMovable(false);
+    leiste->setFloatable(false);
+    leiste->setContextMenuPolicy(Qt::PreventContextMenu);
+    leiste->setContentsMargins(0, 0, 0, 0);
+    leiste->layout()->setContentsMargins(0, 0, 0, 0);
+    leiste->layout()->setSpacing(0);
+    leiste->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+    fenster->addToolBar(ort, leiste);
+    return leiste;
+}
+
+QToolButton* knopf(QWidget* eltern, const char* name, Bild bild, const char* hinweis, int links,
+                   int oben, int seite) {
+    auto* k = new QToolButton(eltern);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setAutoRaise(true); // flat
+    k->setGeometry(links, oben, seite, seite);
+    const int bildseite = seite - 9;
+    k->setIconSize(QSize(bildseite, bildseite));
+    k->setIcon(Symbol(bild, bildseite));
+    k->setToolTip(u8(hinweis));
+    k->setStatusTip(u8(hinweis));
+    k->setFocusPolicy(Qt::NoFocus);
+    return k;
+}
+
+QAction* eintrag(QMenu* menue, const char* name, const char* text) {
+    QAction* a = menue->addAction(u8(text));
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+QMenu* untermenue(QWidget* eltern, const char* name, const char* text) {
+    auto* m = new QMenu(u8(text), eltern);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+} // namespace
+
+Fenstermass NetzfensterMass(int rahmenBreite, int rahmenHoehe) {
+    return {std::min(1000, rahmenBreite / 2), std::min(500, rahmenHoehe / 2)};
+}
+
+bool IstNetzDatei(const std::string& pfad) {
+    const auto schraeg = pfad.rfind('/');
+    const std::string name = schraeg == std::string::npos ? pfad : pfad.substr(schraeg + 1);
+    const auto punkt = name.rfind('.');
+    return punkt != std::string::npos && name.substr(punkt) == ".net";
+}
+
+QString TutoriumPfad() {
+    const QString programm = QCoreApplication::applicationDirPath();
+    QStringList orte{programm + QStringLiteral("/tutorial/index.html"),
+                     programm + QStringLiteral("/../share/nervalo/tutorial/index.html")};
+#ifdef NERVALO_QUELLEN
+    orte << QStringLiteral(NERVALO_QUELLEN "/docs/tutorial/index.html");
+#endif
+    for (const QString& ort : orte)
+        if (QFileInfo(ort).isFile()) return QDir::cleanPath(QFileInfo(ort).absoluteFilePath());
+    return {};
+}
+
+TMainForm::TMainForm(QStringList argumente, QWidget* parent)
+    : QMainWindow(parent), argumente_(std::move(argumente)) {
+    // FormCreate.
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Nervalo"));
+    setWindowIcon(QIcon(ProgrammSymbol(64)));
+    resize(703, 506);
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdiArea);
+
+    menueAnlegen();
+    hauptpanelAnlegen();
+    werkzeugpanelAnlegen();
+    hintpanelAnlegen();
+
+    UrlOeffnen = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+
+    AktuellesNetz.Gesichert = true;
+    AktuellesNetz.Darstellung = GewichteZeigen | PfeileZeigen;
+    AktuellesNetz.Netztyp = KeinTyp;
+    NetzVorhandenSetzen(false);
+    AufgabenfensterOffen = false;
+    HopfieldfensterOffen = false;
+    Sigma = 1.0f;
+    Dateiname.clear();
+    AnzahlInput = AnzahlHidden = AnzahlOutput = 0;
+}
+
+TMainForm::~TMainForm() {
+    // The child windows refer to AktuellesNetz, a member that dies before QWidget deletes its
+    // children: remove them first.
+    for (QMdiSubWindow* fenster : mdiArea->subWindowList())
+        delete fenster;
+}
+
+void TMainForm::menueAnlegen() {
+    QMenuBar* leiste = menuBar();
+    leiste->setObjectName(QStringLiteral("MainMenu1"));
+
+    Datei1 = leiste->addMenu(u8("Datei"));
+    Datei1->setObjectName(QStringLiteral("Datei1"));
+    NeuesNetz1 = eintrag(Datei1, "NeuesNetz1", "Neues Netz");
+    Netzffnen1 = eintrag(Datei1, "Netzffnen1", "Netz öffnen");
+    Netzspeichernunter1 = eintrag(Datei1, "Netzspeichernunter1", "Netz speichern unter ...");
+    Datei1->addSeparator();
+    NeueLernaufgabe1 = untermenue(Datei1, "NeueLernaufgabe1", "Neue Lernaufgabe");
+    Datei1->addMenu(NeueLernaufgabe1);
+    N3schichtigesPerzeptron1 =
+        eintrag(NeueLernaufgabe1, "N3schichtigesPerzeptron1", "3-schichtiges Perzeptron");
+    HopfieldNetz = eintrag(NeueLernaufgabe1, "HopfieldNetz", "Hopfield-Netz");
+    Lernaufgabeffnen1 = eintrag(Datei1, "Lernaufgabeffnen1", "Lernaufgabe öffnen");
+    Lernaufgabespeichernunter1 =
+        eintrag(Datei1, "Lernaufgabespeichernunter1", "Lernaufgabe speichern unter...");
+    Datei1->addSeparator();
+    Beenden1 = eintrag(Datei1, "Beenden1", "Beenden");
+
+    Bearbeiten1 = leiste->addMenu(u8("Bearbeiten"));
+    Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
+    Netzpropagieren1 = eintrag(Bearbeiten1, "Netzpropagieren1", "Netz propagieren");
+    Netzbackpropagieren1 = eintrag(Bearbeiten1, "Netzbackpropagieren1", "Netz backpropagieren");
+    Bearbeiten1->addSeparator();
+    LetztesNeuronlschen1 = eintrag(Bearbeiten1, "LetztesNeuronlschen1", "Letztes Neuron löschen");
+    Netzlschen1 = eintrag(Bearbeiten1, "Netzlschen1", "Netz löschen");
+    Netztypfestlegen1 = eintrag(Bearbeiten1, "Netztypfestlegen1", "Netztyp festlegen");
+    Gewichtezuflligbelegen1 =
+        eintrag(Bearbeiten1, "Gewichtezuflligbelegen1", "Gewichte zufällig belegen");
+    Sigmafestlegen1 = eintrag(Bearbeiten1, "Sigmafestlegen1", "Sigma festlegen");
+    Bearbeiten1->addSeparator();
+    SpezielleNetze1 = eintrag(Bearbeiten1, "SpezielleNetze1", "Spezielle Netze");
+    Bearbeiten1->addSeparator();
+    Kopieren1 = eintrag(Bearbeiten1, "Kopieren1", "Kopieren");
+
+    Anzeige1 = leiste->addMenu(u8("Anzeige"));
+    Anzeige1->setObjectName(QStringLiteral("Anzeige1"));
+    Pfeile1 = eintrag(Anzeige1, "Pfeile1", "Pfeile");
+    Gewichte1 = eintrag(Anzeige1, "Gewichte1", "Gewichte");
+    Anzeige1->addSeparator();
+    Raster1 = eintrag(Anzeige1, "Raster1", "an Raster ausrichten");
+    for (QAction* a : {Pfeile1, Gewichte1, Raster1}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+
+    Sonstiges1 = leiste->addMenu(u8("Sonstiges"));
+    Sonstiges1->setObjectName(QStringLiteral("Sonstiges1"));
+    Neuron1 = eintrag(Sonstiges1, "Neuron1", "Neuron");
+
+    Hilfe1 = leiste->addMenu(u8("Hilfe"));
+    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
+    Inhalt1 = eintrag(Hilfe1, "Inhalt1", "Tutorium");
+    Hilfe1->addSeparator();
+    Info1 = eintrag(Hilfe1, "Info1", "Info ...");
+
+    LetztesNeuronlschen1->setEnabled(false);
+
+    auto verbinde = [this](QAction* a, void (TMainForm::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    verbinde(NeuesNetz1, &TMainForm::NetzBtnClick);
+    verbinde(Netzffnen1, &TMainForm::LadenBtnClick);
+    verbinde(Netzspeichernunter1, &TMainForm::NetzSpeichernBtnClick);
+    verbinde(N3schichtigesPerzeptron1, &TMainForm::TrainiereBtnClick);
+    verbinde(HopfieldNetz, &TMainForm::HopfieldBtnClick);
+    verbinde(Lernaufgabeffnen1, &TMainForm::AufgLadenBtnClick);
+    verbinde(Lernaufgabespeichernunter1, &TMainForm::AufgSpeichernBtnClick);
+    verbinde(Beenden1, &TMainForm::Beenden1Click);
+    verbinde(Netzpropagieren1, &TMainForm::VorBtnClick);
+    verbinde(Netzbackpropagieren1, &TMainForm::BackBtnClick);
+    verbinde(LetztesNeuronlschen1, &TMainForm::LetztesNeuronlschen1Click);
+    verbinde(Netzlschen1, &TMainForm::NetzLoeschenBtnClick);
+    verbinde(Netztypfestlegen1, &TMainForm::Netztypfestlegen1Click);
+    verbinde(Gewichtezuflligbelegen1, &TMainForm::ZufallBtnClick);
+    verbinde(Sigmafestlegen1, &TMainForm::SigmaBtnClick);
+    verbinde(SpezielleNetze1, &TMainForm::NetztypBtnClick);
+    verbinde(Kopieren1, &TMainForm::KopierenBtnClick);
+    verbinde(Neuron1, &TMainForm::EinNeuronBtnClick);
+    verbinde(Inhalt1, &TMainForm::Inhalt1Click);
+    verbinde(Info1, &TMainForm::Info1Click);
+    // Qt flips a checkable item before its handler runs; these handlers decide about the check
+    // mark themselves, so the flip is taken back first.
+    auto schalter = [this](QAction* a, void (TMainForm::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, a, handler] {
+            a->setChecked(!a->isChecked());
+            (this->*handler)();
+        });
+    };
+    schalter(Pfeile1, &TMainForm::Pfeile1Click);
+    schalter(Gewichte1, &TMainForm::Gewichte1Click);
+    schalter(Raster1, &TMainForm::Raster1Click);
+}
+
+void TMainForm::hauptpanelAnlegen() {
+    Hauptpanel = panel(this, "Hauptpanel", Qt::TopToolBarArea);
+    auto* flaeche = new QWidget(Hauptpanel);
+    flaeche->setFixedHeight(53);
+    flaeche->setMinimumWidth(560);
+    flaeche->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    Hauptpanel->addWidget(flaeche);
+
+    constexpr int oben = 8, seite = 37;
+    NetzBtn = knopf(flaeche, "NetzBtn", Bild::NeuesNetz, "Neues Netz", 8, oben, seite);
+    NetzLadenBtn =
+        knopf(flaeche, "NetzLadenBtn", Bild::NetzOeffnen, "Netz öffnen", 44, oben, seite);
+    NetzSpeichernBtn = knopf(flaeche, "NetzSpeichernBtn", Bild::NetzSpeichern,
+                             "Netz speichern unter...", 80, oben, seite);
+    TrainiereBtn = knopf(flaeche, "TrainiereBtn", Bild::NeueAufgabe,
+                         "Neue Lernaufgabe für Perzeptron", 136, oben, seite);
+    AufgLadenBtn = knopf(flaeche, "AufgLadenBtn", Bild::AufgabeOeffnen,
+                         "Lernaufgabe für Perzeptron öffnen", 172, oben, seite);
+    AufgSpeichernBtn = knopf(flaeche, "AufgSpeichernBtn", Bild::AufgabeSpeichern,
+                             "Lernaufgabe für Perzeptron speichern unter...", 208, oben, seite);
+    HopfieldBtn = knopf(flaeche, "HopfieldBtn", Bild::HopfieldMuster, "Muster für Hopfield-Netz",
+                        264, oben, seite);
+    EinNeuronBtn =
+        knopf(flaeche, "EinNeuronBtn", Bild::TestNeuron, "Test-Neuron", 320, oben, seite);
+
+    NetztypLbl = new QLabel(u8(NetztypOhne), flaeche);
+    NetztypLbl->setObjectName(QStringLiteral("NetztypLbl"));
+    NetztypLbl->setGeometry(376, 18, 200, 17);
+
+    AufgSpeichernBtn->setEnabled(false);
+
+    connect(NetzBtn, &QToolButton::clicked, this, [this] { NetzBtnClick(); });
+    connect(NetzLadenBtn, &QToolButton::clicked, this, [this] { LadenBtnClick(); });
+    connect(NetzSpeichernBtn, &QToolButton::clicked, this, [this] { NetzSpeichernBtnClick(); });
+    connect(TrainiereBtn, &QToolButton::clicked, this, [this] { TrainiereBtnClick(); });
+    connect(AufgLadenBtn, &QToolButton::clicked, this, [this] { AufgLadenBtnClick(); });
+    connect(AufgSpeichernBtn, &QToolButton::clicked, this, [this] { AufgSpeichernBtnClick(); });
+    connect(HopfieldBtn, &QToolButton::clicked, this, [this] { HopfieldBtnClick(); });
+    connect(EinNeuronBtn, &QToolButton::clicked, this, [this] { EinNeuronBtnClick(); });
+}
+
+void TMainForm::werkzeugpanelAnlegen() {
+    WerkzeugPanel1 = panel(this, "WerkzeugPanel1", Qt::LeftToolBarArea);
+    auto* flaeche = new QWidget(WerkzeugPanel1);
+    flaeche->setFixedWidth(33);
+    flaeche->setMinimumHeight(353);
+    flaeche->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    WerkzeugPanel1->addWidget(flaeche);
+
+    constexpr int seite = 33;
+    NeuronBtn = knopf(flaeche, "NeuronBtn", Bild::NeuronEinfuegen, "Neuron einfügen", 0, 0, seite);
+    BewegeBtn = knopf(flaeche, "BewegeBtn", Bild::Bewegen,
+                      "Neuron mit gedrückter Maustaste verschieben oder mit rechter Maustaste "
+                      "editieren",
+                      0, 32, seite);
+    PfeilBtn = knopf(flaeche, "PfeilBtn", Bild::Pfeil,
+                     "Einfache Verbindung: Zwei Neuronen mit gedrückter linker Maustaste "
+                     "verbinden oder bestehende Verbindung löschen (Richtung beachten!)",
+                     0, 64, seite);
+    DoppelPfeilBtn = knopf(flaeche, "DoppelPfeilBtn", Bild::DoppelPfeil,
+                           "Zweifache Verbindung: Zwei Neuronen mit gedrückter Maustaste "
+                           "verbinden oder bestehende Verbindung löschen",
+                           0, 96, seite);
+    NetzLoeschenBtn =
+        knopf(flaeche, "NetzLoeschenBtn", Bild::NetzLoeschen, "Netz löschen", 0, 128, seite);
+    NetztypBtn = knopf(flaeche, "NetztypBtn", Bild::SpezielleNetze, "Speziellen Netztyp wählen", 0,
+                       160, seite);
+    VorBtn = knopf(flaeche, "VorBtn", Bild::Propagieren, "Netz propagieren", 0, 192, seite);
+    BackBtn = knopf(flaeche, "BackBtn", Bild::Backpropagieren, "Backpropagation", 0, 224, seite);
+    SigmaBtn = knopf(flaeche, "SigmaBtn", Bild::Sigma, "Lernrate Sigma einstellen", 0, 256, seite);
+    ZufallBtn =
+        knopf(flaeche, "ZufallBtn", Bild::Zufall, "Gewichte zufällig festlegen", 0, 288, seite);
+    KopierenBtn = knopf(flaeche, "KopierenBtn", Bild::Kopieren,
+                        "Netz als Grafik in Zwischenablage kopieren", 0, 320, seite);
+
+    // The four mode buttons: at most one is down, and all may be up. A non-exclusive group
+    // with its own rule, since an exclusive one never lets the last button go up.
+    Modusgruppe = new QButtonGroup(this);
+    Modusgruppe->setExclusive(false);
+    for (QToolButton* k : {NeuronBtn, BewegeBtn, PfeilBtn, DoppelPfeilBtn}) {
+        k->setCheckable(true);
+        Modusgruppe->addButton(k);
+        connect(k, &QToolButton::toggled, this, [this, k](bool unten) {
+            if (!unten) return;
+            for (QAbstractButton* anderer : Modusgruppe->buttons())
+                if (anderer != k) anderer->setChecked(false);
+        });
+    }
+
+    connect(NetzLoeschenBtn, &QToolButton::clicked, this, [this] { NetzLoeschenBtnClick(); });
+    connect(NetztypBtn, &QToolButton::clicked, this, [this] { NetztypBtnClick(); });
+    connect(VorBtn, &QToolButton::clicked, this, [this] { VorBtnClick(); });
+    connect(BackBtn, &QToolButton::clicked, this, [this] { BackBtnClick(); });
+    connect(SigmaBtn, &QToolButton::clicked, this, [this] { SigmaBtnClick(); });
+    connect(ZufallBtn, &QToolButton::clicked, this, [this] { ZufallBtnClick(); });
+    connect(KopierenBtn, &QToolButton::clicked, this, [this] { KopierenBtnClick(); });
+
+    WerkzeugPanel1->hide();
+}
+
+void TMainForm::hintpanelAnlegen() {
+    Statusleiste = panel(this, "Statusleiste", Qt::BottomToolBarArea);
+    HintPanel = new QLabel(Statusleiste);
+    HintPanel->setObjectName(QStringLiteral("HintPanel"));
+    HintPanel->setFixedHeight(25);
+    HintPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    HintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    HintPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    HintPanel->setIndent(4);
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("DejaVu Sans")});
+    schrift.setPixelSize(13);
+    HintPanel->setFont(schrift);
+    QPalette farben = HintPanel->palette();
+    farben.setColor(QPalette::WindowText, Qt::black);
+    HintPanel->setPalette(farben);
+    Statusleiste->addWidget(HintPanel);
+}
+
+QMenu* TMainForm::createPopupMenu() {
+    // The panels are fixed: no menu to hide them.
+    return nullptr;
+}
+
+bool TMainForm::event(QEvent* e) {
+    // The hint of the control under the mouse (or an empty one when the mouse leaves it).
+    if (e->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void TMainForm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!gestartet_) {
+        gestartet_ = true;
+        // Queued, so that the window is shown at its maximised size first.
+        QTimer::singleShot(0, this, &TMainForm::FormActivate);
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* e) {
+    // FormClose. Closing is not refused when the user declines saving or cancels the save
+    // dialog; only a save that failed keeps the program open, so the net isn't lost.
+    bool angeboten = false;
+    Befehl([&] {
+        ErstNetzSichern();
+        angeboten = true;
+    });
+    if (!angeboten) {
+        e->ignore();
+        return;
+    }
+    aufgabenfensterSchliessen();
+    hopfieldfensterSchliessen();
+    e->accept();
+}
+
+// ---- operations -----------------------------------------------------------------------------
+
+void TMainForm::NetzVorhandenSetzen(bool b) {
+    NetzVorhanden = b;
+    for (QToolButton* k : {NetzSpeichernBtn, TrainiereBtn, HopfieldBtn, AufgLadenBtn})
+        k->setEnabled(b);
+    for (QAction* a : {Netzspeichernunter1, Lernaufgabeffnen1, Lernaufgabespeichernunter1,
+                       NeueLernaufgabe1->menuAction(), Bearbeiten1->menuAction()})
+        a->setEnabled(b);
+    if (!b) {
+        if (AufgabenfensterOffen) {
+            AufgabenfensterOffen = false;
+            aufgabenfensterSchliessen();
+        }
+        if (HopfieldfensterOffen) {
+            HopfieldfensterOffen = false;
+            hopfieldfensterSchliessen();
+        }
+    }
+}
+
+void TMainForm::AufgabeMoeglich(bool b) {
+    NeueLernaufgabe1->menuAction()->setEnabled(b);
+    TrainiereBtn->setEnabled(b);
+    Lernaufgabeffnen1->setEnabled(b);
+    AufgLadenBtn->setEnabled(b);
+    HopfieldBtn->setEnabled(b);
+}
+
+void TMainForm::LerntypAnmelden() {
+    if (!NetzVorhanden) return;
+    bool perzeptron, hopfield, pfeile;
+    const char* text;
+    switch (AktuellesNetz.Netztyp) {
+    case Perzeptron:
+        perzeptron = true, hopfield = false, pfeile = true, text = NetztypPerzeptron;
+        break;
+    case Hopfield:
+        perzeptron = false, hopfield = true, pfeile = false, text = NetztypHopfield;
+        break;
+    case KeinTyp:
+        perzeptron = true, hopfield = true, pfeile = true, text = NetztypOhne;
+        break;
+    default: // a kind this program doesn't know (from a damaged file): leave everything
+        return;
+    }
+    TrainiereBtn->setEnabled(perzeptron);
+    N3schichtigesPerzeptron1->setEnabled(perzeptron);
+    AufgLadenBtn->setEnabled(perzeptron);
+    Lernaufgabeffnen1->setEnabled(perzeptron);
+    HopfieldBtn->setEnabled(hopfield);
+    HopfieldNetz->setEnabled(hopfield);
+    // Only the check marks: the net's Darstellung keeps its value.
+    Pfeile1->setChecked(pfeile);
+    Gewichte1->setChecked(pfeile);
+    NetztypLbl->setText(u8(text));
+}
+
+void TMainForm::ErstNetzSichern() {
+    if (!AktuellesNetz.Gesichert) {
+        if (dialoge().Frage("Sie haben ihr aktuelles Netz\nnoch nicht gesichert.\n"
+                            "Wollen Sie es jetzt sichern?"))
+            NetzSpeichern(); // a failed write throws and leaves Gesichert false
+    }
+    AktuellesNetz.Gesichert = true;
+}
+
+void TMainForm::Netzloeschen() {
+    AktuellesNetz.Leeren();
+    NetztypLbl->setText(u8(NetztypOhne));
+    // Each window clears its own flag when it closes.
+    if (HopfieldfensterOffen) hopfieldfensterSchliessen();
+    if (AufgabenfensterOffen) aufgabenfensterSchliessen();
+    AufgabeMoeglich(false);
+}
+
+void TMainForm::ZeichnungAktualisieren() {
+    if (NetzVorhanden && Netzfenster) Netzfenster->Aktualisieren();
+}
+
+void TMainForm::NetzSpeichern() {
+    const auto pfad = dialoge().DateiSpeichern(SaveDialog1);
+    if (!pfad) return;
+    AktuellesNetz.Speichern(*pfad);
+    Dateiname = *pfad;
+}
+
+void TMainForm::netzLadenUndDarstellen() {
+    WerkzeugPanel1->show();
+    AktuellesNetz.Laden(Dateiname);
+    AktuellesNetz.Gesichert = true;
+    if (!NetzVorhanden || !Netzfenster) {
+        netzfensterAnlegen();
+        NetzVorhandenSetzen(true);
+    }
+    netzfensterPlatzieren();
+    ZeichnungAktualisieren();
+    titelSetzen();
+    QCoreApplication::processEvents();
+    LerntypAnmelden();
+}
+
+// ---- EditorUmgebung -------------------------------------------------------------------------
+
+Werkzeug TMainForm::AktivesWerkzeug() const {
+    if (NeuronBtn->isChecked()) return Werkzeug::Neuron;
+    if (BewegeBtn->isChecked()) return Werkzeug::Bewege;
+    if (PfeilBtn->isChecked()) return Werkzeug::Pfeil;
+    if (DoppelPfeilBtn->isChecked()) return Werkzeug::DoppelPfeil;
+    return Werkzeug::Keins;
+}
+
+bool TMainForm::RasterAn() const {
+    return Raster1->isChecked();
+}
+
+void TMainForm::LetztesNeuronLoeschenErlauben() {
+    LetztesNeuronlschen1->setEnabled(true);
+}
+
+void TMainForm::NetzfensterSchliesst() {
+    WerkzeugPanel1->hide();
+    NetzSpeichernBtn->setEnabled(false);
+    AufgLadenBtn->setEnabled(false);
+}
+
+// ---- helpers --------------------------------------------------------------------------------
+
+void TMainForm::modusKnoepfeHoch() {
+    for (QAbstractButton* k : Modusgruppe->buttons())
+        k->setChecked(false);
+}
+
+void TMainForm::netzfensterAnlegen() {
+    auto* fenster = new TNetzGrafform(*this);
+    fenster->Netz = &AktuellesNetz;
+    QMdiSubWindow* rahmen = mdiArea->addSubWindow(fenster);
+    rahmen->setAttribute(Qt::WA_DeleteOnClose);
+    Netzfenster = fenster;
+    rahmen->move(0, 0);
+    rahmen->show();
+}
+
+void TMainForm::netzfensterPlatzieren() {
+    if (!Netzfenster) return;
+    QWidget* rahmen = Netzfenster->parentWidget() ? Netzfenster->parentWidget() : Netzfenster;
+    rahmen->setGeometry(0, 0, FensterBreite, FensterHoehe);
+}
+
+void TMainForm::titelSetzen() {
+    if (Netzfenster) Netzfenster->TitelSetzen(Dateiname);
+}
+
+void TMainForm::aufgabenfensterSchliessen() {
+    // The learning task window clears AufgabenfensterOffen when it closes.
+    if (Aufgabenfenster) Aufgabenfenster->close();
+}
+
+void TMainForm::hopfieldfensterSchliessen() {
+    // The Hopfield pattern window clears HopfieldfensterOffen when it closes.
+    if (Hopfieldfenster) Hopfieldfenster->close();
+}
+
+TInfoForm& TMainForm::infoForm() {
+    if (!InfoForm) InfoForm = new TInfoForm(this);
+    return *InfoForm;
+}
+
+TNetztypwahlForm& TMainForm::netztypwahlForm() {
+    if (!NetztypwahlForm) NetztypwahlForm = new TNetztypwahlForm(this);
+    return *NetztypwahlForm;
+}
+
+// ---- command handlers -----------------------------------------------------------------------
+
+void TMainForm::FormActivate() {
+    Befehl([&] {
+        const QRect rahmen = frameGeometry();
+        const Fenstermass mass = NetzfensterMass(rahmen.width(), rahmen.height());
+        FensterBreite = mass.breite;
+        FensterHoehe = mass.hoehe;
+        NetzVorhandenSetzen(false);
+        if (argumente_.size() == 1) {
+            Dateiname = argumente_.front().toStdString();
+            if (IstNetzDatei(Dateiname)) {
+                netzLadenUndDarstellen();
+                // As after "Netz öffnen": a net with neurons can lose its last one.
+                if (AktuellesNetz.Anzahl() > 0) LetztesNeuronlschen1->setEnabled(true);
+            } else
+                dialoge().Hinweis("Die übergebene Datei ist keine gültige net-Datei!");
+        }
+    });
+}
+
+void TMainForm::ShowHint(const QString& hint) {
+    HintPanel->setText(hint);
+}
+
+void TMainForm::NetzBtnClick() {
+    Befehl([&] {
+        WerkzeugPanel1->show();
+        modusKnoepfeHoch();
+        if (NetzVorhanden && Netzfenster) {
+            ErstNetzSichern();
+            Netzloeschen();
+            Dateiname.clear();
+            titelSetzen(); // "Netz [Neu]"
+        } else {
+            AktuellesNetz.Gesichert = true;
+            NetzVorhandenSetzen(true);
+            netzfensterAnlegen(); // keeps its first caption "Netz"
+        }
+        if (auto* rahmen = Netzfenster->parentWidget()) rahmen->resize(FensterBreite, FensterHoehe);
+        ZeichnungAktualisieren();
+        AufgabeMoeglich(false);
+    });
+}
+
+void TMainForm::LadenBtnClick() {
+    Befehl([&] {
+        ErstNetzSichern();
+        Netzloeschen();
+        ZeichnungAktualisieren();
+        AufgabeMoeglich(false);
+        modusKnoepfeHoch();
+        QCoreApplication::processEvents();
+        const auto pfad = dialoge().DateiOeffnen(OpenDialog1);
+        if (pfad) {
+            Dateiname = *pfad;
+            netzLadenUndDarstellen();
+            if (AktuellesNetz.Anzahl() > 0) LetztesNeuronlschen1->setEnabled(true);
+        } else {
+            NetzBtnClick(); // the old net is gone already: the user gets a new, empty one
+        }
+    });
+}
+
+void TMainForm::NetzSpeichernBtnClick() {
+    Befehl([&] {
+        NetzSpeichern();
+        if (NetzVorhanden) titelSetzen();
+    });
+}
+
+void TMainForm::NetzLoeschenBtnClick() {
+    Befehl([&] {
+        if (!NetzVorhanden) return;
+        ErstNetzSichern();
+        Netzloeschen();
+        ZeichnungAktualisieren();
+        Dateiname.clear();
+        titelSetzen();
+    });
+}
+
+void TMainForm::LetztesNeuronlschen1Click() {
+    Befehl([&] {
+        AktuellesNetz.LoescheLetztesNeuron();
+        ZeichnungAktualisieren();
+        if (AktuellesNetz.Anzahl() == 0) {
+            LetztesNeuronlschen1->setEnabled(false);
+            AufgabeMoeglich(false);
+        }
+    });
+}
+
+void TMainForm::AufgLadenBtnClick() {
+    Befehl([&] {
+        const auto pfad = dialoge().DateiOeffnen(OpenDialog2);
+        if (!pfad) return;
+        TrainiereBtnClick();
+        // Reading the task file into the learning task window is added with that window.
+    });
+}
+
+void TMainForm::AufgSpeichernBtnClick() {
+    Befehl([&] {
+        if (!AufgabenfensterOffen) return; // saving needs the learning task window
+        const auto pfad = dialoge().DateiSpeichern(SaveDialog2);
+        if (!pfad) return;
+        // Checking and writing the task table are added with the learning task window.
+    });
+}
+
+void TMainForm::Netztypfestlegen1Click() {
+    Befehl([&] {
+        TNetztypwahlForm& wahl = netztypwahlForm();
+        if (dialoge().ZeigeModal(wahl) == QDialog::Accepted) {
+            switch (wahl.ItemIndex()) {
+            case 0:
+                AktuellesNetz.Netztyp = KeinTyp;
+                NetztypLbl->setText(u8(NetztypOhne));
+                break;
+            case 1:
+                AktuellesNetz.Netztyp = Perzeptron;
+                NetztypLbl->setText(u8(NetztypPerzeptron));
+                break;
+            case 2:
+                AktuellesNetz.Netztyp = Hopfield;
+                NetztypLbl->setText(u8(NetztypHopfield));
+                break;
+            default:
+                break;
+            }
+        }
+        LerntypAnmelden();
+    });
+}
+
+void TMainForm::Pfeile1Click() {
+    Befehl([&] {
+        if (Pfeile1->isChecked()) {
+            Pfeile1->setChecked(false);
+            AktuellesNetz.Darstellung &= static_cast<std::uint8_t>(~PfeileZeigen);
+            Gewichte1->setEnabled(false);
+        } else {
+            Pfeile1->setChecked(true);
+            AktuellesNetz.Darstellung |= PfeileZeigen;
+            Gewichte1->setEnabled(true);
+        }
+        ZeichnungAktualisieren();
+    });
+}
+
+void TMainForm::Gewichte1Click() {
+    Befehl([&] {
+        if (Gewichte1->isChecked()) {
+            Gewichte1->setChecked(false);
+            AktuellesNetz.Darstellung &= static_cast<std::uint8_t>(~GewichteZeigen);
+        } else {
+            Gewichte1->setChecked(true);
+            AktuellesNetz.Darstellung |= GewichteZeigen;
+        }
+        ZeichnungAktualisieren();
+    });
+}
+
+void TMainForm::Raster1Click() {
+    Befehl([&] { Raster1->setChecked(!Raster1->isChecked()); });
+}
+
+void TMainForm::KopierenBtnClick() {
+    Befehl([&] { AktuellesNetz.KopiereInZwischenablage(); });
+}
+
+void TMainForm::EinNeuronBtnClick() {
+    Befehl([&] {
+        // Opens one more test neuron window; added with that window.
+    });
+}
+
+void TMainForm::Inhalt1Click() {
+    Befehl([&] {
+        const QString pfad = TutoriumPfad();
+        if (pfad.isEmpty()) throw Fehler("Die Seite des Tutoriums wurde nicht gefunden.");
+        if (!UrlOeffnen(QUrl::fromLocalFile(pfad)))
+            throw Fehler("Das Tutorium konnte nicht im Browser geöffnet werden:\n" +
+                         pfad.toStdString());
+    });
+}
+
+void TMainForm::Info1Click() {
+    Befehl([&] { dialoge().ZeigeModal(infoForm()); });
+}
+
+void TMainForm::Beenden1Click() {
+    close();
+}
+
+// Commands that come with the training, the special nets and the Hopfield memory. The
+// buttons and menu items exist and follow the enabling rules; the work is added with them.
+void TMainForm::TrainiereBtnClick() {
+    Befehl([&] {});
+}
+void TMainForm::HopfieldBtnClick() {
+    Befehl([&] {});
+}
+void TMainForm::NetztypBtnClick() {
+    Befehl([&] {});
+}
+void TMainForm::VorBtnClick() {
+    Befehl([&] {});
+}
+void TMainForm::BackBtnClick() {
+    Befehl([&] {});
+}
+void TMainForm::SigmaBtnClick() {
+    Befehl([&] {});
+}
+void TMainForm::ZufallBtnClick() {
+    Befehl([&] {});
+}
+
+} // namespace nervalo

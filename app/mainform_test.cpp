@@ -1,0 +1,626 @@
+// The main window driven by scripted dialogs: which commands are available in each state, the
+// question before an unsaved net is discarded, opening and saving nets, the command-line file,
+// the view switches and closing the program.
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <memory>
+
+#include "infoform.h"
+#include "mainform.h"
+#include "netzgrafform.h"
+#include "netztypwahlform.h"
+#include "testdialoge.h"
+
+using namespace nervalo;
+using test::Meldung;
+using test::TestDialoge;
+
+namespace {
+
+const std::string Sichern = "Sie haben ihr aktuelles Netz\nnoch nicht gesichert.\n"
+                            "Wollen Sie es jetzt sichern?";
+
+// The enabled state of every command that depends on the net, in a fixed order.
+struct Zustand {
+    bool netzSpeichern; // NetzSpeichernBtn, Netzspeichernunter1, Lernaufgabespeichernunter1
+    bool bearbeiten;    // menu Bearbeiten
+    bool aufgabe;       // NeueLernaufgabe1
+    bool trainiere;     // TrainiereBtn, AufgLadenBtn, Lernaufgabeffnen1
+    bool hopfield;      // HopfieldBtn
+    bool operator==(const Zustand&) const = default;
+};
+
+Zustand zustand(const TMainForm& f) {
+    const bool speichern = f.NetzSpeichernBtn->isEnabled();
+    if (f.Netzspeichernunter1->isEnabled() != speichern ||
+        f.Lernaufgabespeichernunter1->isEnabled() != speichern)
+        qWarning("save commands disagree");
+    const bool trainiere = f.TrainiereBtn->isEnabled();
+    if (f.AufgLadenBtn->isEnabled() != trainiere || f.Lernaufgabeffnen1->isEnabled() != trainiere)
+        qWarning("task commands disagree");
+    return {speichern && f.Netzspeichernunter1->isEnabled() &&
+                f.Lernaufgabespeichernunter1->isEnabled(),
+            f.Bearbeiten1->menuAction()->isEnabled(), f.NeueLernaufgabe1->menuAction()->isEnabled(),
+            trainiere && f.AufgLadenBtn->isEnabled() && f.Lernaufgabeffnen1->isEnabled(),
+            f.HopfieldBtn->isEnabled()};
+}
+
+char* toString(const Zustand& z) {
+    return qstrdup(QStringLiteral("speichern %1 bearbeiten %2 aufgabe %3 trainiere %4 hopfield %5")
+                       .arg(z.netzSpeichern)
+                       .arg(z.bearbeiten)
+                       .arg(z.aufgabe)
+                       .arg(z.trainiere)
+                       .arg(z.hopfield)
+                       .toLatin1()
+                       .constData());
+}
+
+void neuronAnhaengen(TNetz& netz, std::uint8_t schicht, int x, int y) {
+    auto n = std::make_unique<TGrafikNeuron>();
+    n->Schichttyp = schicht;
+    n->X = x;
+    n->Y = y;
+    n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
+    netz.Hinzufuegen(std::move(n));
+}
+
+// A small drawn net: N0 -> N1, unsaved.
+void kleinesNetz(TMainForm& f) {
+    neuronAnhaengen(f.AktuellesNetz, Inputschicht, 100, 100);
+    neuronAnhaengen(f.AktuellesNetz, Outputschicht, 200, 100);
+    f.AktuellesNetz.Verbinde(0, 1);
+    f.AktuellesNetz.SetzeGewicht(0, 1, 0.5f);
+}
+
+QString titel(const TMainForm& f) {
+    return f.Netzfenster ? f.Netzfenster->windowTitle() : "";
+}
+
+Meldung frage() {
+    return {'W', Sichern};
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        dialoge_ = std::make_unique<TestDialoge>();
+        form_ = std::make_unique<TMainForm>();
+        form_->FensterBreite = 400;
+        form_->FensterHoehe = 300;
+    }
+    void cleanup() {
+        form_.reset();
+        dialoge_.reset();
+    }
+
+    void startZustand() {
+        TMainForm& f = *form_;
+        QCOMPARE(f.windowTitle(), QString("Nervalo"));
+        QCOMPARE(zustand(f), (Zustand{false, false, false, false, false}));
+        QVERIFY(!f.AufgSpeichernBtn->isEnabled());
+        QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
+        QVERIFY(f.NetzBtn->isEnabled() && f.NetzLadenBtn->isEnabled() &&
+                f.EinNeuronBtn->isEnabled());
+        QVERIFY(f.N3schichtigesPerzeptron1->isEnabled() && f.HopfieldNetz->isEnabled());
+        QVERIFY(f.Pfeile1->isChecked() && f.Gewichte1->isChecked() && f.Raster1->isChecked());
+        QVERIFY(f.WerkzeugPanel1->isHidden());
+        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: -"));
+        QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
+        QCOMPARE(f.Sigma, 1.0f);
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen | PfeileZeigen));
+        QVERIFY(f.AktuellesNetz.Gesichert && f.Dateiname.empty());
+    }
+
+    // The menus hold their items in order, with separators where they belong.
+    void menueReihenfolge() {
+        auto texte = [](QMenu* m) {
+            QStringList t;
+            for (QAction* a : m->actions())
+                t << (a->isSeparator() ? "—" : a->text());
+            return t;
+        };
+        QCOMPARE(texte(form_->Datei1),
+                 QStringList({"Neues Netz", "Netz öffnen", "Netz speichern unter ...", "—",
+                              "Neue Lernaufgabe", "Lernaufgabe öffnen",
+                              "Lernaufgabe speichern unter...", "—", "Beenden"}));
+        QCOMPARE(texte(form_->NeueLernaufgabe1),
+                 QStringList({"3-schichtiges Perzeptron", "Hopfield-Netz"}));
+        QCOMPARE(
+            texte(form_->Bearbeiten1),
+            QStringList({"Netz propagieren", "Netz backpropagieren", "—", "Letztes Neuron löschen",
+                         "Netz löschen", "Netztyp festlegen", "Gewichte zufällig belegen",
+                         "Sigma festlegen", "—", "Spezielle Netze", "—", "Kopieren"}));
+        QCOMPARE(texte(form_->Anzeige1),
+                 QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten"}));
+        QCOMPARE(texte(form_->Hilfe1), QStringList({"Tutorium", "—", "Info ..."}));
+    }
+
+    void neuesNetzUndErstesNeuron() {
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        QVERIFY(f.NetzVorhanden && f.Netzfenster);
+        QCOMPARE(titel(f), QString("Netz"));
+        QVERIFY(!f.WerkzeugPanel1->isHidden());
+        QCOMPARE(f.Netzfenster->parentWidget()->geometry(), QRect(0, 0, 400, 300));
+        QCOMPARE(zustand(f), (Zustand{true, true, false, false, false}));
+
+        // What the editor does when it inserts a neuron.
+        f.AufgabeMoeglich(true);
+        f.LetztesNeuronLoeschenErlauben();
+        QCOMPARE(zustand(f), (Zustand{true, true, true, true, true}));
+        QVERIFY(f.LetztesNeuronlschen1->isEnabled());
+        QVERIFY(dialoge_->liste.empty());
+    }
+
+    // A second "Neues Netz" keeps the window, asks about the unsaved net and names it "Neu".
+    void neuesNetzNochmal() {
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        QPointer<TNetzGrafform> fenster = f.Netzfenster;
+        kleinesNetz(f);
+        f.Dateiname = "/tmp/alt.net";
+        f.NeuronBtn->setChecked(true);
+        dialoge_->fragen = {false};
+        f.NetzBtnClick();
+        QCOMPARE(dialoge_->liste, std::vector<Meldung>{frage()});
+        QCOMPARE(f.Netzfenster, fenster);
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
+        QCOMPARE(titel(f), QString("Netz [Neu]"));
+        QVERIFY(f.Dateiname.empty());
+        QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
+        QCOMPARE(f.mdiArea->subWindowList().size(), 1);
+    }
+
+    void lerntypAnmelden_data() {
+        QTest::addColumn<int>("netztyp");
+        QTest::addColumn<bool>("perzeptron");
+        QTest::addColumn<bool>("hopfield");
+        QTest::addColumn<bool>("pfeile");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Perzeptron") << 0 << true << false << true << "Netztyp: Perzeptron";
+        QTest::newRow("Hopfield") << 1 << false << true << false << "Netztyp: Hopfield";
+        QTest::newRow("ohne Typ") << 2 << true << true << true << "Netztyp: -";
+    }
+    void lerntypAnmelden() {
+        QFETCH(int, netztyp);
+        QFETCH(bool, perzeptron);
+        QFETCH(bool, hopfield);
+        QFETCH(bool, pfeile);
+        QFETCH(QString, text);
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        f.AufgabeMoeglich(true);
+        // Start from the opposite of the expected state, so every change shows.
+        for (QAction* a : {f.Pfeile1, f.Gewichte1})
+            a->setChecked(!pfeile);
+        f.NetztypLbl->setText("x");
+        f.AktuellesNetz.Netztyp = static_cast<std::uint8_t>(netztyp);
+        f.AktuellesNetz.Darstellung = 0;
+        f.LerntypAnmelden();
+        QCOMPARE(f.TrainiereBtn->isEnabled(), perzeptron);
+        QCOMPARE(f.N3schichtigesPerzeptron1->isEnabled(), perzeptron);
+        QCOMPARE(f.AufgLadenBtn->isEnabled(), perzeptron);
+        QCOMPARE(f.Lernaufgabeffnen1->isEnabled(), perzeptron);
+        QCOMPARE(f.HopfieldBtn->isEnabled(), hopfield);
+        QCOMPARE(f.HopfieldNetz->isEnabled(), hopfield);
+        QCOMPARE(f.Pfeile1->isChecked(), pfeile);
+        QCOMPARE(f.Gewichte1->isChecked(), pfeile);
+        QCOMPARE(f.NetztypLbl->text(), text);
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(0)); // only the check marks change
+        QVERIFY(f.NeueLernaufgabe1->menuAction()->isEnabled());
+    }
+
+    // An unknown kind and a missing net window change nothing.
+    void lerntypAnmeldenOhneWirkung() {
+        TMainForm& f = *form_;
+        f.AktuellesNetz.Netztyp = Hopfield;
+        f.LerntypAnmelden(); // no net window
+        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: -"));
+        QVERIFY(f.Pfeile1->isChecked());
+        f.NetzBtnClick();
+        f.AufgabeMoeglich(true);
+        f.AktuellesNetz.Netztyp = 7;
+        f.LerntypAnmelden();
+        QCOMPARE(zustand(f), (Zustand{true, true, true, true, true}));
+        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: -"));
+    }
+
+    // "Netztyp festlegen" › "Hopfield-Typ" on a drawn net: task commands off, pattern command on,
+    // check marks off while the drawing keeps arrows and weights; "Pfeile" then checks again.
+    void netztypFestlegenHopfield() {
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        kleinesNetz(f);
+        f.AufgabeMoeglich(true);
+        dialoge_->modal = {[](QDialog& d) {
+            static_cast<TNetztypwahlForm&>(d).SetzeItemIndex(2);
+            return int(QDialog::Accepted);
+        }};
+        f.Netztypfestlegen1Click();
+        QCOMPARE(dialoge_->modalGezeigt, std::vector<std::string>{"Netztyp"});
+        QCOMPARE(f.AktuellesNetz.Netztyp, Hopfield);
+        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: Hopfield"));
+        QVERIFY(!f.TrainiereBtn->isEnabled() && !f.AufgLadenBtn->isEnabled() &&
+                !f.Lernaufgabeffnen1->isEnabled());
+        QVERIFY(f.HopfieldBtn->isEnabled());
+        QVERIFY(!f.Pfeile1->isChecked() && !f.Gewichte1->isChecked());
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen | PfeileZeigen));
+        QVERIFY(!f.AktuellesNetz.Gesichert); // still the drawn, unsaved net
+
+        f.Pfeile1->trigger();
+        QVERIFY(f.Pfeile1->isChecked());
+        QVERIFY(f.AktuellesNetz.Darstellung & PfeileZeigen);
+
+        // Cancel (close box) keeps the type; the dialog keeps its selection.
+        int vorher = -1;
+        dialoge_->modal = {[&](QDialog& d) {
+            vorher = static_cast<TNetztypwahlForm&>(d).ItemIndex();
+            static_cast<TNetztypwahlForm&>(d).SetzeItemIndex(1);
+            return int(QDialog::Rejected);
+        }};
+        f.Netztypfestlegen1Click();
+        QCOMPARE(vorher, 2);
+        QCOMPARE(f.AktuellesNetz.Netztyp, Hopfield);
+        QVERIFY(dialoge_->liste.empty());
+    }
+
+    void pfeileUndGewichte() {
+        TMainForm& f = *form_;
+        f.Pfeile1->trigger(); // through the menu, as the user does it
+        QVERIFY(!f.Pfeile1->isChecked());
+        QVERIFY(!f.Gewichte1->isEnabled());
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen));
+        f.Gewichte1Click();
+        QVERIFY(!f.Gewichte1->isChecked());
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(0));
+        f.Pfeile1Click();
+        QVERIFY(f.Pfeile1->isChecked() && f.Gewichte1->isEnabled());
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(PfeileZeigen));
+        f.Gewichte1->trigger();
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen | PfeileZeigen));
+        f.Raster1->trigger();
+        QVERIFY(!f.RasterAn());
+        f.Raster1Click();
+        QVERIFY(f.RasterAn());
+    }
+
+    void letztesNeuronLoeschenBisLeer() {
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        kleinesNetz(f);
+        f.AufgabeMoeglich(true);
+        f.LetztesNeuronLoeschenErlauben();
+        f.LetztesNeuronlschen1Click();
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 1);
+        QVERIFY(!f.AktuellesNetz.IstVerbunden(0, 1));
+        QVERIFY(f.LetztesNeuronlschen1->isEnabled() && f.TrainiereBtn->isEnabled());
+        f.LetztesNeuronlschen1Click();
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
+        QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
+        QCOMPARE(zustand(f), (Zustand{true, true, false, false, false}));
+        f.LetztesNeuronlschen1Click(); // nothing left: no error
+        QVERIFY(dialoge_->liste.empty());
+    }
+
+    void modusKnoepfe() {
+        TMainForm& f = *form_;
+        f.NeuronBtn->click();
+        QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Neuron);
+        f.PfeilBtn->click();
+        QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Pfeil);
+        QVERIFY(!f.NeuronBtn->isChecked());
+        f.PfeilBtn->click(); // up again: no tool
+        QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
+        f.DoppelPfeilBtn->click();
+        f.BewegeBtn->click();
+        QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Bewege);
+        QCOMPARE(f.Modusgruppe->checkedButton(), f.BewegeBtn);
+    }
+
+    void fenstermass_data() {
+        QTest::addColumn<QSize>("rahmen");
+        QTest::addColumn<QSize>("netzfenster");
+        QTest::newRow("breit") << QSize(1936, 1056) << QSize(968, 500);
+        QTest::newRow("sehr gross") << QSize(2561, 1441) << QSize(1000, 500);
+        QTest::newRow("ungerade") << QSize(1367, 767) << QSize(683, 383);
+        QTest::newRow("entworfen") << QSize(703, 506) << QSize(351, 253);
+    }
+    void fenstermass() {
+        QFETCH(QSize, rahmen);
+        QFETCH(QSize, netzfenster);
+        const Fenstermass m = NetzfensterMass(rahmen.width(), rahmen.height());
+        QCOMPARE(QSize(m.breite, m.hoehe), netzfenster);
+    }
+
+    void netzDatei_data() {
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<bool>("netz");
+        QTest::newRow("einfach") << "xor.net" << true;
+        QTest::newRow("Pfad") << "/home/a.b/netz.net" << true;
+        QTest::newRow("nur Endung") << "/tmp/.net" << true;
+        QTest::newRow("gross") << "xor.NET" << false;
+        QTest::newRow("gemischt") << "xor.Net" << false;
+        QTest::newRow("Endung danach") << "xor.net.bak" << false;
+        QTest::newRow("Punkt im Ordner") << "/tmp/x.net/datei" << false;
+        QTest::newRow("ohne Endung") << "netz" << false;
+        QTest::newRow("Aufgabe") << "xor.lrn" << false;
+    }
+    void netzDatei() {
+        QFETCH(QString, pfad);
+        QFETCH(bool, netz);
+        QCOMPARE(IstNetzDatei(pfad.toStdString()), netz);
+    }
+
+    void erstNetzSichern_data() {
+        QTest::addColumn<bool>("gesichert");
+        QTest::addColumn<bool>("ja");
+        QTest::addColumn<bool>("dateiGewaehlt");
+        QTest::newRow("gesichert") << true << false << false;
+        QTest::newRow("Nein") << false << false << false;
+        QTest::newRow("Ja, abgebrochen") << false << true << false;
+        QTest::newRow("Ja, gespeichert") << false << true << true;
+    }
+    void erstNetzSichern() {
+        QFETCH(bool, gesichert);
+        QFETCH(bool, ja);
+        QFETCH(bool, dateiGewaehlt);
+        QTemporaryDir ordner;
+        const std::string pfad = ordner.filePath("netz.net").toStdString();
+        TMainForm& f = *form_;
+        kleinesNetz(f);
+        f.AktuellesNetz.Gesichert = gesichert;
+        dialoge_->fragen = {ja};
+        dialoge_->dateien = {dateiGewaehlt ? std::optional(pfad) : std::nullopt};
+        f.ErstNetzSichern();
+        QCOMPARE(dialoge_->liste.size(), std::size_t(gesichert ? 0 : 1));
+        QCOMPARE(dialoge_->dateiDialoge.size(), std::size_t(ja ? 1 : 0));
+        QVERIFY(f.AktuellesNetz.Gesichert);
+        QCOMPARE(QFile::exists(QString::fromStdString(pfad)), dateiGewaehlt);
+        QCOMPARE(f.Dateiname, dateiGewaehlt ? pfad : std::string());
+        if (ja) {
+            const DateiDialog& d = dialoge_->dateiDialoge.front();
+            QCOMPARE(d.titel, std::string("Netz speichern"));
+            QCOMPARE(d.filter, std::string("Netz (*.net)|*.net"));
+            QCOMPARE(d.endung, std::string("net"));
+            QVERIFY(d.ueberschreibenFragen);
+        }
+    }
+
+    // A save that fails must not count as saved: the net is kept and the question comes again.
+    void speichernMisslingt() {
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        kleinesNetz(f);
+        dialoge_->fragen = {true};
+        dialoge_->dateien = {std::string("/gibt/es/nicht/netz.net")};
+        f.NetzLoeschenBtnClick();
+        QCOMPARE(dialoge_->liste.size(), std::size_t(2));
+        QCOMPARE(dialoge_->liste[1].art, 'F');
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 2);
+        QVERIFY(!f.AktuellesNetz.Gesichert);
+
+        // Closing the program then stays open too.
+        dialoge_->fragen = {true};
+        dialoge_->dateien = {std::string("/gibt/es/nicht/netz.net")};
+        QVERIFY(!f.close());
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 2);
+    }
+
+    void ladenAbgebrochenGibtNeuesNetz() {
+        TMainForm& f = *form_;
+        dialoge_->dateien = {std::nullopt};
+        f.LadenBtnClick();
+        QVERIFY(dialoge_->liste.empty());
+        QVERIFY(f.NetzVorhanden && f.Netzfenster);
+        QCOMPARE(titel(f), QString("Netz"));
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
+        QVERIFY(!f.WerkzeugPanel1->isHidden());
+        const DateiDialog& d = dialoge_->dateiDialoge.front();
+        QCOMPARE(d.titel, std::string("Netz laden"));
+        QVERIFY(d.mussExistieren);
+
+        // With a net window and an unsaved net: the question, No, Cancel: an empty "Neu" net.
+        kleinesNetz(f);
+        dialoge_->fragen = {false};
+        dialoge_->dateien = {std::nullopt};
+        f.LadenBtnClick();
+        QCOMPARE(dialoge_->liste, std::vector<Meldung>{frage()});
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
+        QCOMPARE(titel(f), QString("Netz [Neu]"));
+    }
+
+    void speichernUndOeffnen() {
+        QTemporaryDir ordner;
+        const std::string pfad = ordner.filePath("zwei.net").toStdString();
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        kleinesNetz(f);
+        dialoge_->dateien = {pfad};
+        f.NetzSpeichernBtnClick();
+        QVERIFY(f.AktuellesNetz.Gesichert);
+        QCOMPARE(f.Dateiname, pfad);
+        QCOMPARE(titel(f), QString("Netz [%1]").arg(QString::fromStdString(pfad)));
+
+        f.NetzLoeschenBtnClick();
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
+        QCOMPARE(titel(f), QString("Netz [Neu]"));
+
+        dialoge_->dateien = {pfad};
+        f.LadenBtnClick();
+        QVERIFY(dialoge_->liste.empty());
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 2);
+        QVERIFY(f.AktuellesNetz.IstVerbunden(0, 1));
+        QCOMPARE(f.AktuellesNetz.Neuron(1).Gewichte[0], 0.5f);
+        QVERIFY(f.AktuellesNetz.Gesichert);
+        QCOMPARE(titel(f), QString("Netz [%1]").arg(QString::fromStdString(pfad)));
+        QVERIFY(f.LetztesNeuronlschen1->isEnabled());
+        QCOMPARE(zustand(f), (Zustand{true, true, false, true, true}));
+        QCOMPARE(f.mdiArea->subWindowList().size(), 1);
+    }
+
+    void beschaedigteDatei() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("kaputt.net");
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(QByteArray::fromHex("0203000000000080"));
+        datei.close();
+        TMainForm& f = *form_;
+        dialoge_->dateien = {pfad.toStdString()};
+        f.LadenBtnClick();
+        QCOMPARE(dialoge_->liste,
+                 std::vector<Meldung>({{'F', "Datei beschädigt oder falsches Format"}}));
+        QVERIFY(f.NetzVorhanden && f.Netzfenster);
+        QVERIFY(!f.WerkzeugPanel1->isHidden());
+        QCOMPARE(titel(f), QString("Netz [%1]").arg(pfad));
+        QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
+    }
+
+    void kommandozeile_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("hinweis");
+        QTest::addColumn<bool>("geoeffnet");
+        QTest::newRow("keins") << QStringList() << false << false;
+        QTest::newRow("gross geschrieben") << QStringList({"NETZ.NET"}) << true << false;
+        QTest::newRow("zwei") << QStringList({"a.net", "b.net"}) << false << false;
+        QTest::newRow("eine Netzdatei") << QStringList({"NETZ"}) << false << true;
+    }
+    void kommandozeile() {
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, hinweis);
+        QFETCH(bool, geoeffnet);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("start.net");
+        {
+            TNetz netz;
+            neuronAnhaengen(netz, Inputschicht, 50, 50);
+            netz.Netztyp = Perzeptron;
+            netz.Speichern(pfad.toStdString());
+        }
+        if (argumente == QStringList({"NETZ"})) argumente = {pfad};
+        form_ = std::make_unique<TMainForm>(argumente);
+        form_->FormActivate();
+        std::vector<Meldung> erwartet;
+        if (hinweis) erwartet.push_back({'H', "Die übergebene Datei ist keine gültige net-Datei!"});
+        QCOMPARE(dialoge_->liste, erwartet);
+        QCOMPARE(form_->NetzVorhanden, geoeffnet);
+        QCOMPARE(bool(form_->Netzfenster), geoeffnet);
+        if (geoeffnet) {
+            QCOMPARE(titel(*form_), QString("Netz [%1]").arg(pfad));
+            QCOMPARE(form_->NetztypLbl->text(), QString("Netztyp: Perzeptron"));
+            QCOMPARE(form_->AktuellesNetz.Anzahl(), 1);
+        }
+        QCOMPARE(form_->LetztesNeuronlschen1->isEnabled(), geoeffnet);
+    }
+
+    void schliessen_data() {
+        QTest::addColumn<bool>("gesichert");
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("gesichert") << true << false;
+        QTest::newRow("Nein") << false << false;
+        QTest::newRow("Ja, dann Abbrechen") << false << true;
+    }
+    void schliessen() {
+        QFETCH(bool, gesichert);
+        QFETCH(bool, ja);
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        kleinesNetz(f);
+        f.AktuellesNetz.Gesichert = gesichert;
+        dialoge_->fragen = {ja};
+        dialoge_->dateien = {std::nullopt};
+        QVERIFY(f.close());
+        QCOMPARE(dialoge_->liste,
+                 gesichert ? std::vector<Meldung>() : std::vector<Meldung>{frage()});
+        QCOMPARE(dialoge_->dateiDialoge.size(), std::size_t(ja ? 1 : 0));
+    }
+
+    // The net window's closing: it leaves the main window without a net window.
+    void netzfensterSchliesst() {
+        TMainForm& f = *form_;
+        f.NetzBtnClick();
+        f.AufgabeMoeglich(true);
+        f.Netzfenster->parentWidget()->close();
+        QVERIFY(!f.NetzVorhanden);
+        QVERIFY(f.WerkzeugPanel1->isHidden());
+        QCOMPARE(zustand(f), (Zustand{false, false, false, false, false}));
+        QTRY_VERIFY(!f.Netzfenster);
+        f.NetzBtnClick(); // a new window
+        QVERIFY(f.Netzfenster);
+        QCOMPARE(titel(f), QString("Netz"));
+    }
+
+    void hinweise() {
+        TMainForm& f = *form_;
+        QEvent betreten(QEvent::Enter);
+        QApplication::sendEvent(f.NetzLadenBtn, &betreten);
+        QCOMPARE(f.HintPanel->text(), QString("Netz öffnen"));
+        QEvent verlassen(QEvent::Leave);
+        QApplication::sendEvent(f.NetzLadenBtn, &verlassen);
+        QCOMPARE(f.HintPanel->text(), QString());
+        QApplication::sendEvent(f.KopierenBtn, &betreten);
+        QCOMPARE(f.HintPanel->text(), QString("Netz als Grafik in Zwischenablage kopieren"));
+        QCOMPARE(f.KopierenBtn->toolTip(), f.KopierenBtn->statusTip());
+    }
+
+    void tutorium() {
+        TMainForm& f = *form_;
+        QUrl geoeffnet;
+        f.UrlOeffnen = [&](const QUrl& url) {
+            geoeffnet = url;
+            return true;
+        };
+        f.Inhalt1Click();
+        QVERIFY(dialoge_->liste.empty());
+        QVERIFY(geoeffnet.isLocalFile());
+        QVERIFY(geoeffnet.toLocalFile().endsWith("tutorial/index.html"));
+        QVERIFY(QFile::exists(geoeffnet.toLocalFile()));
+
+        f.UrlOeffnen = [](const QUrl&) { return false; };
+        f.Inhalt1Click();
+        QCOMPARE(dialoge_->liste.size(), std::size_t(1));
+        QCOMPARE(dialoge_->liste[0].art, 'F');
+        QVERIFY(dialoge_->liste[0].text.starts_with("Das Tutorium konnte nicht"));
+    }
+
+    void info() {
+        QString produkt, version;
+        dialoge_->modal = {[&](QDialog& d) {
+            auto& info = static_cast<TInfoForm&>(d);
+            produkt = info.ProductName->text();
+            version = info.Version->text();
+            return int(QDialog::Accepted);
+        }};
+        form_->Info1Click();
+        QCOMPARE(dialoge_->modalGezeigt, std::vector<std::string>{"Infos"});
+        QCOMPARE(produkt, QString("Nervalo Studio"));
+        QVERIFY(version.contains(QRegularExpression("^Version \\d+\\.\\d+\\.\\d+$")));
+        QVERIFY(dialoge_->liste.empty());
+    }
+
+  private:
+    std::unique_ptr<TestDialoge> dialoge_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+QTEST_MAIN(MainFormTest)
+#include "mainform_test.moc"
