@@ -4,9 +4,7 @@
 // (Windows-1252), Schichttyp (Byte), Parameter, Theta (Single), Aktionsfunktion,
 // Outputfunktion (Byte), Xi, Sollwert (Single). No header, no padding.
 #include <bit>
-#include <cerrno>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <limits>
@@ -15,12 +13,8 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "cp1252.h"
+#include "dateifehler.h"
 #include "fehler.h"
 #include "meldungen.h"
 #include "netz.h"
@@ -83,110 +77,6 @@ std::string dateiinhalt(const TNetz& netz) {
     return aus;
 }
 
-// German text of a system error number, for the message of a file that cannot be created.
-std::string systemtext(int nummer) {
-    switch (nummer) {
-    case ENOENT:
-    case ENOTDIR:
-        return "Das System kann den angegebenen Pfad nicht finden.";
-    case EACCES:
-    case EPERM:
-        return "Zugriff verweigert.";
-    case ENOSPC:
-    case EDQUOT:
-        return "Nicht genügend Speicherplatz auf dem Datenträger.";
-    case EROFS:
-        return "Das Medium ist schreibgeschützt.";
-    case EISDIR:
-        return "Der angegebene Pfad ist ein Ordner.";
-    case ENAMETOOLONG:
-        return "Der Dateiname oder die Erweiterung ist zu lang.";
-    case EBUSY:
-    case ETXTBSY:
-        return "Der Prozess kann nicht auf die Datei zugreifen, da sie von einem anderen Prozess "
-               "verwendet wird.";
-    case EMFILE:
-    case ENFILE:
-        return "Das System kann die Datei nicht öffnen.";
-    case ELOOP:
-        return "Der Name der Datei kann vom System nicht aufgelöst werden.";
-    default:
-        return "Fehlercode " + std::to_string(nummer);
-    }
-}
-
-[[noreturn]] void wirfErstellfehler(const std::string& dateiname, int nummer) {
-    throw Fehler("Datei \"" + dateiname + "\" kann nicht erstellt werden. " + systemtext(nummer));
-}
-
-// The temporary file of a save: closed and removed unless it has been renamed into place.
-struct Zwischendatei {
-    std::string name;
-    int fd = -1;
-    bool behalten = false;
-    ~Zwischendatei() {
-        if (fd >= 0) ::close(fd);
-        if (!behalten) ::unlink(name.c_str());
-    }
-};
-
-// Writes inhalt to the file dateiname so that the file either keeps its old content or has the
-// new one completely: the bytes go to a temporary file in the same folder, which replaces the
-// target only after it has been written and flushed to the disk.
-void ersetzeDatei(const std::string& dateiname, const std::string& inhalt) {
-    namespace fs = std::filesystem;
-    // A symbolic link stays a link: the file it points to is replaced.
-    std::string ziel = dateiname;
-    struct stat st {};
-    if (::lstat(dateiname.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* echt = ::realpath(dateiname.c_str(), nullptr)) {
-            ziel = echt;
-            ::free(echt);
-        }
-    }
-    fs::path ordner = fs::path(ziel).parent_path();
-    if (ordner.empty()) ordner = ".";
-
-    std::string muster = (ordner / ".nervalo-XXXXXX").string();
-    const int fd = ::mkstemp(muster.data());
-    if (fd < 0) wirfErstellfehler(dateiname, errno);
-    Zwischendatei zwischen{muster, fd};
-
-    // The replaced file's permissions, or those a newly created file gets.
-    mode_t modus;
-    if (::stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        modus = st.st_mode & 07777;
-    } else {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        modus = 0666 & ~maske;
-    }
-    ::fchmod(fd, modus); // best effort: the content matters, not the mode
-
-    const char* p = inhalt.data();
-    std::size_t rest = inhalt.size();
-    while (rest > 0) {
-        const ssize_t n = ::write(fd, p, rest);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw Fehler(Schreibfehler);
-        p += n;
-        rest -= static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) throw Fehler(Schreibfehler);
-    zwischen.fd = -1;
-    if (::close(fd) != 0) throw Fehler(Schreibfehler);
-
-    if (::rename(muster.c_str(), ziel.c_str()) != 0) wirfErstellfehler(dateiname, errno);
-    zwischen.behalten = true;
-
-    // Make the new directory entry durable as well.
-    const int ordnerFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY);
-    if (ordnerFd >= 0) {
-        ::fsync(ordnerFd);
-        ::close(ordnerFd);
-    }
-}
-
 // --- Reading -------------------------------------------------------------------------------
 
 // Thrown when the file ends early, cannot be read or holds an impossible neuron count.
@@ -228,7 +118,7 @@ void TNetz::SpeichernIn(std::ostream& aus) const {
 }
 
 void TNetz::Speichern(const std::string& dateiname) {
-    ersetzeDatei(dateiname, dateiinhalt(*this));
+    ErsetzeDatei(dateiname, dateiinhalt(*this));
     Gesichert = true;
 }
 
