@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "aufgabendatei.h"
+#include "fehler.h"
+
+using namespace nervalo;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Two inputs and one target, four tasks: inputs 0/0, 0/1, 1/0, 1/1 with targets 0, 1, 1, 0.
+const char* const BeispielHex = "03 00 00 00 04 00 00 00 "
+                                "00 00 00 00 00 00 00 00 00 00 80 3F 00 00 80 3F "
+                                "00 00 00 00 00 00 80 3F 00 00 00 00 00 00 80 3F "
+                                "00 00 00 00 00 00 80 3F 00 00 80 3F 00 00 00 00";
+const std::vector<float> BeispielWerte = {0, 0, 1, 1, 0, 1, 0, 1, 0, 1, 1, 0};
+
+std::string ausHex(const char* hex) {
+    std::istringstream ein(hex);
+    std::string bytes;
+    unsigned wert;
+    while (ein >> std::hex >> wert)
+        bytes.push_back(static_cast<char>(wert));
+    return bytes;
+}
+
+std::string int32(std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    std::string s;
+    for (int i = 0; i < 4; ++i)
+        s.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
+    return s;
+}
+
+std::string kopf(std::int32_t s, std::int32_t n) {
+    return int32(s) + int32(n);
+}
+
+// What a caller that reads every value one by one gets: the values up to the first missing one
+// and the error text (empty when the file was complete).
+struct Gelesen {
+    std::int32_t s = 0, n = 0;
+    std::vector<float> werte;
+    std::string fehler;
+};
+
+Gelesen liesAlle(const fs::path& p) {
+    Gelesen g;
+    try {
+        AufgabendateiLeser leser(p);
+        g.s = leser.Spaltenzahl();
+        g.n = leser.Anzahl();
+        for (std::int64_t i = 0; i < std::int64_t{g.s} * g.n; ++i)
+            g.werte.push_back(leser.Wert());
+    } catch (const Fehler& f) {
+        g.fehler = f.what();
+    }
+    return g;
+}
+
+class Aufgabendatei : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string muster = (fs::temp_directory_path() / "aufgabendatei-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
+        ordner = muster;
+    }
+    void TearDown() override {
+        fs::permissions(ordner, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(ordner);
+    }
+
+    static void schreibe(const fs::path& p, const std::string& bytes) {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    static std::string lies(const fs::path& p) {
+        std::ifstream ein(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(ein), {}};
+    }
+    std::vector<std::string> eintraege() const {
+        std::vector<std::string> namen;
+        for (const auto& e : fs::directory_iterator(ordner))
+            namen.push_back(e.path().filename().string());
+        std::sort(namen.begin(), namen.end());
+        return namen;
+    }
+
+    fs::path ordner;
+};
+
+TEST_F(Aufgabendatei, BeispielInBeideRichtungen) {
+    SichereAufgabendatei(ordner / "xor.lrn", 3, 4, BeispielWerte);
+    EXPECT_EQ(lies(ordner / "xor.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(eintraege(), std::vector<std::string>{"xor.lrn"});
+
+    const Gelesen g = liesAlle(ordner / "xor.lrn");
+    EXPECT_EQ(g.fehler, "");
+    EXPECT_EQ(g.s, 3);
+    EXPECT_EQ(g.n, 4);
+    EXPECT_EQ(g.werte, BeispielWerte);
+}
+
+// Heads that promise more than the file holds cost nothing: the values that are there are
+// delivered, then the read fails at once. Negative counts are refused at the head.
+TEST_F(Aufgabendatei, FeindlicheKoepfe) {
+    const std::string drei = Aufgabendateiinhalt(1, 3, {0.5f, -2.0f, 1e30f}).substr(8);
+    const std::vector<float> dreiWerte = {0.5f, -2.0f, 1e30f};
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<float> werte;
+        std::string fehler;
+    } faelle[] = {
+        {"leer", "", {}, "Stream-Lesefehler"},
+        {"halber Kopf", int32(3), {}, "Stream-Lesefehler"},
+        {"Kopf ohne letztes Byte", kopf(3, 4).substr(0, 7), {}, "Stream-Lesefehler"},
+        {"negative Spaltenzahl", kopf(-1, 4) + drei, {}, "Datei beschädigt oder falsches Format"},
+        {"negative Anzahl", kopf(3, INT32_MIN) + drei, {}, "Datei beschädigt oder falsches Format"},
+        {"riesig", kopf(INT32_MAX, INT32_MAX) + drei, dreiWerte, "Stream-Lesefehler"},
+        {"S·n über 32 Bit", kopf(65536, 65536) + drei, dreiWerte, "Stream-Lesefehler"},
+        {"kürzer als die Zahlen", kopf(3, 4) + ausHex(BeispielHex).substr(8, 42),
+         std::vector<float>(BeispielWerte.begin(), BeispielWerte.begin() + 10),
+         "Stream-Lesefehler"},
+        {"keine Aufgaben", kopf(3, 0), {}, ""},
+        {"keine Spalten", kopf(0, 12) + drei, {}, ""},
+        {"Rest wird übergangen", kopf(1, 3) + drei + "Rest", dreiWerte, ""},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        schreibe(ordner / "x.lrn", fall.bytes);
+        const Gelesen g = liesAlle(ordner / "x.lrn");
+        EXPECT_EQ(g.werte, fall.werte);
+        EXPECT_EQ(g.fehler, fall.fehler);
+    }
+}
+
+TEST_F(Aufgabendatei, UeberspringenPrueftDieDateilaenge) {
+    schreibe(ordner / "x.lrn", ausHex(BeispielHex));
+    {
+        AufgabendateiLeser leser(ordner / "x.lrn");
+        leser.Ueberspringe(2);
+        EXPECT_EQ(leser.Wert(), 1.0f); // column 1, row 3
+        leser.Ueberspringe(0);
+        leser.Ueberspringe(8);
+        EXPECT_EQ(leser.Wert(), 0.0f); // the last value
+        EXPECT_THROW(leser.Wert(), Fehler);
+    }
+    {
+        AufgabendateiLeser leser(ordner / "x.lrn");
+        EXPECT_THROW(leser.Ueberspringe(13), Fehler);
+        EXPECT_THROW(leser.Wert(), Fehler); // the file was passed over to its end
+    }
+    {
+        AufgabendateiLeser leser(ordner / "x.lrn");
+        EXPECT_THROW(leser.Ueberspringe(INT64_MAX), Fehler);
+    }
+    // A device has no length: its values are read and dropped.
+    if (fs::exists("/dev/zero")) {
+        AufgabendateiLeser leser("/dev/zero");
+        leser.Ueberspringe(5000);
+        EXPECT_EQ(leser.Wert(), 0.0f);
+    }
+}
+
+TEST_F(Aufgabendatei, NichtZuOeffnen) {
+    fs::create_directory(ordner / "ordner.lrn");
+    struct Fall {
+        fs::path pfad;
+        std::string grund;
+    };
+    std::vector<Fall> faelle = {
+        {ordner / "fehlt.lrn", "Das System kann die angegebene Datei nicht finden."},
+        {ordner / "fehlt" / "x.lrn", "Das System kann den angegebenen Pfad nicht finden."},
+        {ordner / "ordner.lrn", "Der angegebene Pfad ist ein Ordner."},
+    };
+    if (::geteuid() != 0) { // root reads everything
+        schreibe(ordner / "gesperrt.lrn", ausHex(BeispielHex));
+        fs::permissions(ordner / "gesperrt.lrn", fs::perms::none);
+        faelle.push_back({ordner / "gesperrt.lrn", "Zugriff verweigert."});
+    }
+    for (const Fall& fall : faelle) {
+        const Gelesen g = liesAlle(fall.pfad);
+        EXPECT_EQ(g.fehler,
+                  "Datei " + fall.pfad.string() + " kann nicht geöffnet werden. " + fall.grund);
+    }
+}
+
+TEST_F(Aufgabendatei, SpeichernZerstoertNieDieVorigeDatei) {
+    schreibe(ordner / "alt.lrn", "alter Inhalt");
+    SichereAufgabendatei(ordner / "alt.lrn", 3, 4, BeispielWerte);
+    EXPECT_EQ(lies(ordner / "alt.lrn"), ausHex(BeispielHex));
+
+    // Creating fails: nothing appears, nothing changes.
+    fs::create_directory(ordner / "ordner.lrn");
+    try {
+        SichereAufgabendatei(ordner / "ordner.lrn", 3, 4, BeispielWerte);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.what(), "Datei \"" + (ordner / "ordner.lrn").string() +
+                                "\" kann nicht erstellt werden. Der angegebene Pfad ist ein "
+                                "Ordner.");
+    }
+    EXPECT_THROW(SichereAufgabendatei(ordner / "fehlt" / "x.lrn", 3, 4, BeispielWerte), Fehler);
+
+    // Writing fails half-way (files may grow to 16 bytes only): the old file stays.
+    const auto vorherSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit vorher{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
+    rlimit klein = vorher;
+    klein.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
+    std::string meldung;
+    try {
+        SichereAufgabendatei(ordner / "alt.lrn", 1, 5, {1, 2, 3, 4, 5});
+    } catch (const Fehler& f) {
+        meldung = f.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, vorherSignal);
+    EXPECT_EQ(meldung, "Stream-Schreibfehler");
+    EXPECT_EQ(lies(ordner / "alt.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(eintraege(), (std::vector<std::string>{"alt.lrn", "ordner.lrn"}));
+
+    // Values that do not fit the counts are a caller's mistake, never a short file.
+    EXPECT_THROW(SichereAufgabendatei(ordner / "alt.lrn", 3, 4, {1, 2}), std::invalid_argument);
+    EXPECT_EQ(lies(ordner / "alt.lrn"), ausHex(BeispielHex));
+}
+
+} // namespace
