@@ -1,6 +1,8 @@
 #include "gleitkomma.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace nervalo::gk {
 
@@ -8,13 +10,19 @@ void wirf(const char* text) {
     throw Fehler(text);
 }
 
-long double div(long double a, long double b) {
-    if (b == 0.0L) wirf(a == 0.0L || a != a ? Ungueltig : DivisionDurchNull);
-    return pruefe(a / b);
+float addiereProduktLang(float s, float a, float b) {
+    return speichere(static_cast<long double>(a) * b + s);
 }
 
 long double exp(long double x) {
     return pruefe(std::exp(x));
+}
+
+long double expNeu(float x) {
+    const long double wert = exp(x);
+    const auto bits = std::bit_cast<std::uint32_t>(x);
+    potenzen[potenzPlatz(bits)] = {bits, wert};
+    return wert;
 }
 
 } // namespace nervalo::gk

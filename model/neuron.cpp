@@ -1,5 +1,7 @@
 #include "neuron.h"
 
+#include <cmath>
+
 #include "gleitkomma.h"
 #include "meldungen.h"
 
@@ -24,10 +26,16 @@ Eingang eingang(float x, float theta, float parameter) {
 
 float TNeuron::Inputsumme(int slots) const {
     float s = 0.0f;
-    for (int i = 0; i < slots; ++i) {
-        // Inputs are always finite, so a zero weight adds exactly nothing.
-        if (Gewichte[i] == 0.0f) continue;
-        s = gk::speichere(static_cast<long double>(Inputs[i]) * Gewichte[i] + s);
+    for (int i = 0; i < slots; ++i)
+        // Inputs are always finite, so a zero weight adds a zero product. That leaves the sum
+        // as it is, except that -0 becomes +0 when the product is +0.
+        if (Gewichte[i] != 0.0f) s = gk::addiereProdukt(s, Inputs[i], Gewichte[i]);
+    if (s == 0.0f && std::signbit(s)) {
+        // A -0 (a negative product too small for a float) is rare: the sum over all slots
+        // gives the sign that the zero products leave.
+        s = 0.0f;
+        for (int i = 0; i < Slots; ++i)
+            s = gk::speichere(static_cast<long double>(Inputs[i]) * Gewichte[i] + s);
     }
     return s;
 }
@@ -35,11 +43,11 @@ float TNeuron::Inputsumme(int slots) const {
 float TNeuron::Aktion(float x) const {
     const auto [d, u] = eingang(x, Theta, Parameter);
     switch (Aktionsfunktion) {
-    case sigmoid:
-        return gk::speichere(gk::div(1.0L, gk::exp(-static_cast<long double>(u)) + 1.0L));
+    case sigmoid: // the denominator is at least 1
+        return gk::speichere(1.0L / (gk::expSingle(-u) + 1.0L));
     case tanh_: {
-        const long double ep = gk::exp(u);
-        const long double em = gk::exp(-static_cast<long double>(u));
+        const long double ep = gk::expSingle(u);
+        const long double em = gk::expSingle(-u);
         return gk::speichere(gk::div(gk::sub(ep, em), gk::add(ep, em)));
     }
     case linear:
@@ -55,12 +63,14 @@ float TNeuron::Ableitung(int slots) const {
     const auto [d, u] = eingang(Inputsumme(slots), Theta, Parameter);
     switch (Aktionsfunktion) {
     case sigmoid: {
-        const long double e = gk::exp(-static_cast<long double>(u));
-        const long double n = e + 1.0L;
-        return gk::speichere(gk::div(gk::mul(Parameter, e), gk::mul(n, n)));
+        // u is finite, and so is Parameter. Only the square can overflow; where it does not,
+        // Parameter * e is finite too, and the square is at least 1.
+        const long double e = gk::expSingle(-u);
+        const long double quadrat = gk::mul(e + 1.0L, e + 1.0L);
+        return gk::speichere(Parameter * e / quadrat);
     }
     case tanh_: {
-        const long double n = gk::add(gk::exp(u), gk::exp(-static_cast<long double>(u)));
+        const long double n = gk::add(gk::expSingle(u), gk::expSingle(-u));
         return gk::speichere(gk::div(4.0L * Parameter, gk::mul(n, n)));
     }
     case linear: {
