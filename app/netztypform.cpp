@@ -1,0 +1,189 @@
+#include "netztypform.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+
+#include "befehl.h"
+#include "meldungen.h"
+#include "spezialnetze.h"
+
+namespace nervalo {
+namespace {
+
+QLabel* label(const QString& text, QWidget* eltern, int x, int y) {
+    auto* l = new QLabel(text, eltern);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+// A field for a whole number from `von` to `bis`. Typing a number above the range is refused
+// key by key; text that is no number in the range (empty, "0") becomes the lowest value when
+// the field is left or Enter is pressed, as the accessors read it.
+QSpinBox* zahlfeld(QWidget* eltern, int x, int y, int von, int bis, int start) {
+    auto* s = new QSpinBox(eltern);
+    s->setGeometry(x, y, 57, 22);
+    s->setRange(von, bis);
+    s->setValue(start);
+    s->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    return s;
+}
+
+int gelesen(const QSpinBox* s) {
+    bool ok = false;
+    const int wert = s->cleanText().toInt(&ok);
+    if (!ok) return s->minimum();
+    return std::clamp(wert, s->minimum(), s->maximum());
+}
+
+} // namespace
+
+TNetztypForm::TNetztypForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("NetztypForm"));
+    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(468, 263);
+    QFont schrift = QApplication::font();
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPointSize(8);
+    schrift.setBold(true);
+    setFont(schrift);
+
+    Label1 = new QLabel(QStringLiteral("Spezielle Netze"), this);
+    QFont titel(QStringLiteral("Arial"));
+    titel.setStyleHint(QFont::SansSerif);
+    titel.setPixelSize(29);
+    titel.setBold(true);
+    titel.setItalic(true);
+    Label1->setFont(titel);
+    QPalette lila = Label1->palette();
+    lila.setColor(QPalette::WindowText, QColor(128, 0, 128));
+    Label1->setPalette(lila);
+    Label1->move(40, 16);
+    Label1->adjustSize();
+
+    NetztypGruppe = new QGroupBox(QStringLiteral("Netztyp"), this);
+    NetztypGruppe->setGeometry(40, 64, 361, 65);
+    NetztypWahl = new QButtonGroup(this);
+    const QString arten[2] = {
+        QStringLiteral("vorwärtsgerichtete Netze (3 Schichten)"),
+        QStringLiteral("rückgekoppelte Netze (Mustererkennung nach Hopfield)")};
+    // The item texts are not bold: in bold the second one would not fit into the group.
+    QFont itemSchrift = schrift;
+    itemSchrift.setBold(false);
+    for (int i = 0; i < 2; ++i) {
+        NetztypKnopf[i] = new QRadioButton(arten[i], NetztypGruppe);
+        NetztypKnopf[i]->setFont(itemSchrift);
+        NetztypKnopf[i]->setGeometry(8, 18 + 21 * i, 345, 20);
+        NetztypWahl->addButton(NetztypKnopf[i], i);
+    }
+    NetztypKnopf[0]->setChecked(true);
+    connect(NetztypWahl, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
+        if (!gewaehlt) return;
+        FormActivate();
+        SpinEdit1Change();
+    });
+
+    Label2 = label(QStringLiteral("Inputschicht"), this, 40, 152);
+    Label3 = label(QStringLiteral("Hiddenschicht"), this, 184, 152);
+    Label4 = label(QStringLiteral("Outputschicht"), this, 320, 152);
+    SpinEdit1 = zahlfeld(this, 40, 168, 1, 30, 2);
+    SpinEdit2 = zahlfeld(this, 184, 168, 1, 20, 4);
+    SpinEdit3 = zahlfeld(this, 320, 168, 1, 15, 2);
+    for (QSpinBox* s : {SpinEdit1, SpinEdit2, SpinEdit3})
+        connect(s, &QSpinBox::valueChanged, this, [this] { SpinEdit1Change(); });
+
+    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
+                            this);
+    OKBtn->setGeometry(128, 220, 77, 27);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                QStringLiteral("Abbrechen"), this);
+    CancelBtn->setGeometry(212, 220, 93, 27);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    QWidget* reihenfolge[] = {OKBtn,     CancelBtn, NetztypKnopf[0], NetztypKnopf[1],
+                              SpinEdit1, SpinEdit2, SpinEdit3};
+    for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
+        setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
+
+    geprueft_ = {Netztyp(), Wert1(), Wert2(), Wert3()};
+}
+
+int TNetztypForm::Netztyp() const {
+    return NetztypWahl->checkedId() == Hopfield ? Hopfield : Perzeptron;
+}
+
+int TNetztypForm::Wert1() const {
+    return gelesen(SpinEdit1);
+}
+int TNetztypForm::Wert2() const {
+    return gelesen(SpinEdit2);
+}
+int TNetztypForm::Wert3() const {
+    return gelesen(SpinEdit3);
+}
+
+void TNetztypForm::FormActivate() {
+    Befehl([&] {
+        const bool gitter = Netztyp() == Hopfield;
+        Label2->setText(gitter ? QStringLiteral("horizontal") : QStringLiteral("Inputschicht"));
+        Label3->setText(gitter ? QStringLiteral("vertikal") : QStringLiteral("Hiddenschicht"));
+        Label2->adjustSize();
+        Label3->adjustSize();
+        Label4->setVisible(!gitter);
+        SpinEdit3->setVisible(!gitter);
+    });
+}
+
+bool TNetztypForm::GroessePruefen() {
+    const std::array<int, 4> jetzt{Netztyp(), Wert1(), Wert2(), Wert3()};
+    const bool zuGross = GesamtzahlNeuronen(static_cast<std::uint8_t>(jetzt[0]), jetzt[1], jetzt[2],
+                                            jetzt[3]) > MaxNeuronen;
+    OKBtn->setEnabled(!zuGross);
+    // A report that leaves kind and values as they were (Enter in a field reports its value
+    // again) is nothing new to tell the user.
+    const bool neu = jetzt != geprueft_;
+    geprueft_ = jetzt;
+    return zuGross && neu;
+}
+
+void TNetztypForm::SpinEdit1Change() {
+    Befehl([&] {
+        if (!GroessePruefen() || meldungOffen_) return;
+        struct Offen {
+            bool& merker;
+            explicit Offen(bool& m) : merker(m) { merker = true; }
+            ~Offen() { merker = false; }
+        } offen(meldungOffen_);
+        meldungen().Hinweis(ZuVieleNeuronen);
+        // A field may have changed while the message was open: OK follows what they show now.
+        GroessePruefen();
+    });
+}
+
+void TNetztypForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Befehl([&] {
+        if (const QScreen* bildschirm = screen()) {
+            QRect r = frameGeometry();
+            r.moveCenter(bildschirm->availableGeometry().center());
+            move(r.topLeft());
+        }
+        OKBtn->setFocus();
+    });
+    FormActivate();
+}
+
+} // namespace nervalo
