@@ -25,6 +25,7 @@
 #include "dialoge.h"
 #include "infoform.h"
 #include "mainform.h"
+#include "netztypform.h"
 #include "netztypwahlform.h"
 #include "neuroneditform.h"
 #include "qtzwischenablage.h"
@@ -97,8 +98,8 @@ int main(int argc, char** argv) {
     nervalo::TMainForm hauptfenster(optionen.argumente);
     nervalo::TNeuronEditForm neuronEditor(&hauptfenster);
     nervalo::setzeNeuronEditor(&neuronEditor);
-    // The special-nets dialog TNetztypForm takes its place here, between the neuron dialog and
-    // the about box, once it exists.
+    nervalo::TNetztypForm netztyp(&hauptfenster);
+    hauptfenster.NetztypForm = &netztyp;
     nervalo::TInfoForm info(&hauptfenster);
     hauptfenster.InfoForm = &info;
     nervalo::TNetztypwahlForm netztypwahl(&hauptfenster);

@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "aufgabenform.h"
 #include "befehl.h"
 #include "bilder.h"
 #include "fehler.h"
@@ -675,8 +676,8 @@ void TMainForm::AufgLadenBtnClick() {
     Befehl([&] {
         const auto pfad = dialoge().DateiOeffnen(OpenDialog2);
         if (!pfad) return;
-        TrainiereBtnClick();
-        // Reading the task file into the learning task window is added with that window.
+        TrainiereBtnClick(); // opens the task window laid out for the net, unless one is open
+        if (Aufgabenfenster) Aufgabenfenster->Laden(*pfad);
     });
 }
 
@@ -684,8 +685,12 @@ void TMainForm::AufgSpeichernBtnClick() {
     Befehl([&] {
         if (!AufgabenfensterOffen) return; // saving needs the learning task window
         const auto pfad = dialoge().DateiSpeichern(SaveDialog2);
-        if (!pfad) return;
-        // Checking and writing the task table are added with the learning task window.
+        if (!pfad || !Aufgabenfenster) return;
+        if (Aufgabenfenster->TabelleGueltig())
+            Aufgabenfenster->Sichern(*pfad);
+        else
+            dialoge().Hinweis(
+                "Lernaufgabe konnte nicht gespeichert werden, da Aufgabentabelle fehlerhaft!");
     });
 }
 
@@ -774,27 +779,9 @@ void TMainForm::Beenden1Click() {
     close();
 }
 
-// Commands that come with the training, the special nets and the Hopfield memory. The
-// buttons and menu items exist and follow the enabling rules; the work is added with them.
-void TMainForm::TrainiereBtnClick() {
-    Befehl([&] {});
-}
+// The command that comes with the Hopfield memory. The button and menu item exist and follow
+// the enabling rules; the work is added with it.
 void TMainForm::HopfieldBtnClick() {
-    Befehl([&] {});
-}
-void TMainForm::NetztypBtnClick() {
-    Befehl([&] {});
-}
-void TMainForm::VorBtnClick() {
-    Befehl([&] {});
-}
-void TMainForm::BackBtnClick() {
-    Befehl([&] {});
-}
-void TMainForm::SigmaBtnClick() {
-    Befehl([&] {});
-}
-void TMainForm::ZufallBtnClick() {
     Befehl([&] {});
 }
 

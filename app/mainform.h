@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "aufgabenumgebung.h"
 #include "dialoge.h"
 #include "editorumgebung.h"
 #include "netz.h"
@@ -25,8 +26,12 @@ class QUrl;
 
 namespace nervalo {
 
+class Bildtakt;
+class TAufgabenForm;
+class TGrafikNeuron;
 class TInfoForm;
 class TNetzGrafform;
+class TNetztypForm;
 class TNetztypwahlForm;
 
 // Size given to the net window: half the maximised frame's outer size, at most 1000 × 500.
@@ -49,7 +54,7 @@ extern const DateiDialog SaveDialog1; // save a net
 extern const DateiDialog OpenDialog2; // open a learning task
 extern const DateiDialog SaveDialog2; // save a learning task
 
-class TMainForm : public QMainWindow, public EditorUmgebung {
+class TMainForm : public QMainWindow, public EditorUmgebung, public AufgabenUmgebung {
     Q_OBJECT
   public:
     // argumente: the command-line arguments after the program name.
@@ -71,11 +76,12 @@ class TMainForm : public QMainWindow, public EditorUmgebung {
 
     // Windows created on demand.
     QPointer<TNetzGrafform> Netzfenster;
-    QPointer<QWidget> Aufgabenfenster; // the learning task window, once it exists
-    QPointer<QWidget> Hopfieldfenster; // the Hopfield pattern window, once it exists
+    QPointer<TAufgabenForm> Aufgabenfenster; // the learning task window, once it exists
+    QPointer<QWidget> Hopfieldfenster;       // the Hopfield pattern window, once it exists
 
     // The dialogs that live for the whole run; main() creates them after the main window.
     // Without them (in tests) the main window makes its own on first use.
+    TNetztypForm* NetztypForm = nullptr;
     TInfoForm* InfoForm = nullptr;
     TNetztypwahlForm* NetztypwahlForm = nullptr;
 
@@ -181,6 +187,8 @@ class TMainForm : public QMainWindow, public EditorUmgebung {
     void NetzSpeichern();
     void netzLadenUndDarstellen();
     void LerntypAnmelden();
+    // Waits at least ms milliseconds while the event loop runs (and sleeps when idle).
+    static void Pause(std::int64_t ms);
 
     // EditorUmgebung: what the net window uses.
     Werkzeug AktivesWerkzeug() const override;
@@ -192,6 +200,10 @@ class TMainForm : public QMainWindow, public EditorUmgebung {
     void NetzVorhandenSetzen(bool b) override;
     void LetztesNeuronLoeschenErlauben() override;
     void NetzfensterSchliesst() override;
+
+    // AufgabenUmgebung: what the learning task window uses (training.cpp).
+    void Trainieren() override;
+    void AufgabenfensterGeschlossen() override;
 
   protected:
     bool event(QEvent* e) override;
@@ -212,6 +224,12 @@ class TMainForm : public QMainWindow, public EditorUmgebung {
     void hopfieldfensterSchliessen();
     TInfoForm& infoForm();
     TNetztypwahlForm& netztypwahlForm();
+    TNetztypForm& netztypForm();
+    // Training (training.cpp): one step, the neuron of a task column, the merged redraws.
+    void trainingsschritt();
+    TGrafikNeuron& lernneuron(int i);
+    void zeichnungVormerken();
+    Bildtakt* bildtakt_ = nullptr;
 
     QStringList argumente_;
     bool gestartet_ = false;

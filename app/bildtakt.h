@@ -1,0 +1,38 @@
+#pragma once
+// Redraws that come faster than the screen can show them are merged: a training loop marks the
+// picture as out of date after every step, and the picture is drawn at most once per screen
+// frame. A timer draws the last state when no further step comes, so what the screen shows is
+// never older than one frame.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+namespace nervalo {
+
+class Bildtakt : public QObject {
+  public:
+    // Time of one screen frame in milliseconds (60 frames per second).
+    static constexpr int Bildzeit = 16;
+
+    Bildtakt(std::function<void()> zeichnen, QObject* parent = nullptr);
+
+    // The picture is out of date.
+    void Vormerken() { offen_ = true; }
+    // Draws an out-of-date picture when a frame time has passed since the last drawing (or
+    // nothing was drawn yet); otherwise the timer draws it at the end of the frame.
+    void Takt();
+    // Draws an out-of-date picture at once.
+    void Jetzt();
+    bool Offen() const { return offen_; }
+
+  private:
+    void zeichnen();
+
+    std::function<void()> zeichnen_;
+    QElapsedTimer uhr_; // started at the last drawing
+    QTimer wecker_;
+    bool offen_ = false;
+};
+
+} // namespace nervalo
