@@ -24,9 +24,11 @@
 #include "befehl.h"
 #include "bilder.h"
 #include "fehler.h"
+#include "hopfieldform.h"
 #include "infoform.h"
 #include "netzgrafform.h"
 #include "netztypwahlform.h"
+#include "neuronform.h"
 
 namespace nervalo {
 
@@ -756,9 +758,7 @@ void TMainForm::KopierenBtnClick() {
 }
 
 void TMainForm::EinNeuronBtnClick() {
-    Befehl([&] {
-        // Opens one more test neuron window; added with that window.
-    });
+    Befehl([&] { TNeuronForm::Oeffnen(*mdiArea); });
 }
 
 void TMainForm::Inhalt1Click() {
@@ -777,12 +777,6 @@ void TMainForm::Info1Click() {
 
 void TMainForm::Beenden1Click() {
     close();
-}
-
-// The command that comes with the Hopfield memory. The button and menu item exist and follow
-// the enabling rules; the work is added with it.
-void TMainForm::HopfieldBtnClick() {
-    Befehl([&] {});
 }
 
 } // namespace nervalo

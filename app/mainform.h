@@ -13,6 +13,7 @@
 #include "aufgabenumgebung.h"
 #include "dialoge.h"
 #include "editorumgebung.h"
+#include "hopfieldumgebung.h"
 #include "netz.h"
 
 class QAction;
@@ -29,6 +30,7 @@ namespace nervalo {
 class Bildtakt;
 class TAufgabenForm;
 class TGrafikNeuron;
+class THopfieldForm;
 class TInfoForm;
 class TNetzGrafform;
 class TNetztypForm;
@@ -54,7 +56,10 @@ extern const DateiDialog SaveDialog1; // save a net
 extern const DateiDialog OpenDialog2; // open a learning task
 extern const DateiDialog SaveDialog2; // save a learning task
 
-class TMainForm : public QMainWindow, public EditorUmgebung, public AufgabenUmgebung {
+class TMainForm : public QMainWindow,
+                  public EditorUmgebung,
+                  public AufgabenUmgebung,
+                  public HopfieldUmgebung {
     Q_OBJECT
   public:
     // argumente: the command-line arguments after the program name.
@@ -77,7 +82,7 @@ class TMainForm : public QMainWindow, public EditorUmgebung, public AufgabenUmge
     // Windows created on demand.
     QPointer<TNetzGrafform> Netzfenster;
     QPointer<TAufgabenForm> Aufgabenfenster; // the learning task window, once it exists
-    QPointer<QWidget> Hopfieldfenster;       // the Hopfield pattern window, once it exists
+    QPointer<THopfieldForm> Hopfieldfenster; // the Hopfield pattern window, once it exists
 
     // The dialogs that live for the whole run; main() creates them after the main window.
     // Without them (in tests) the main window makes its own on first use.
@@ -204,6 +209,24 @@ class TMainForm : public QMainWindow, public EditorUmgebung, public AufgabenUmge
     // AufgabenUmgebung: what the learning task window uses (training.cpp).
     void Trainieren() override;
     void AufgabenfensterGeschlossen() override;
+
+    // Hopfield pattern memory (hopfieldspeicher.cpp). The pattern window's cell (c, r) belongs
+    // to the neuron v · c + r of a grid with v rows. Each operation first checks that the grid
+    // has as many cells as the net has neurons and throws Fehler otherwise.
+    // Grid to net: the neurons' outputs (+1 for "u", else -1) and every input slot j := x_j.
+    void MusterHolen(THopfieldForm& fenster);
+    // Net to grid: "u" where the output lies within 0.1 of +1.
+    void MusterSetzen(THopfieldForm& fenster);
+    // Wait between two passes of the recall in milliseconds; tests shorten it.
+    std::int64_t Recallpause = 2000;
+
+    // HopfieldUmgebung: what the pattern window uses.
+    // Stores the grid's pattern by the Hebb rule: w(i, j) += x_i · x_j for all pairs.
+    void MusterMerken() override;
+    // The recall loop: passes until the window's Abbruch, Recallpause between passes.
+    void MusterErkennen() override;
+    void HopfieldfensterGeschlossen() override;
+    void HopfieldfensterGeoeffnet() override;
 
   protected:
     bool event(QEvent* e) override;
