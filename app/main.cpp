@@ -16,6 +16,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -86,6 +89,13 @@ int main(int argc, char** argv) {
     uhr.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nervalo"));
+    // Qt's own texts (the buttons of message boxes, the file dialogs) in German, like the rest
+    // of the program.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
 
     QStringList liste = QApplication::arguments();
     if (!liste.isEmpty()) liste.removeFirst();
