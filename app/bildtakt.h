@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <functional>
 
+class QWidget;
+
 namespace nervalo {
 
 class Bildtakt : public QObject {
@@ -33,6 +35,32 @@ class Bildtakt : public QObject {
     QElapsedTimer uhr_; // started at the last drawing
     QTimer wecker_;
     bool offen_ = false;
+};
+
+// Limits the repaints of one top-level window to one per screen frame while `aktiv` holds. Qt
+// repaints a window's changed widgets when the window receives QEvent::UpdateRequest; a request
+// that comes within a frame of the last repaint is held back, and a timer hands it to the window
+// at the end of the frame. A training loop that changes the window in every step then pays for
+// one repaint per frame instead of one per step. `vorDemMalen` runs right before each repaint
+// that is let through, so what it writes into the window is painted at once.
+class Fenstertakt : public QObject {
+  public:
+    // Watches fenster and becomes its child.
+    Fenstertakt(QWidget* fenster, std::function<bool()> aktiv,
+                std::function<void()> vorDemMalen = {});
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+  private:
+    void nachholen();
+
+    QWidget* fenster_;
+    std::function<bool()> aktiv_;
+    std::function<void()> vorDemMalen_;
+    QElapsedTimer uhr_; // started at the last repaint
+    QTimer wecker_;
+    bool nachgeholt_ = false; // the timer's own request passes
 };
 
 } // namespace nervalo

@@ -35,6 +35,7 @@ class TInfoForm;
 class TNetzGrafform;
 class TNetztypForm;
 class TNetztypwahlForm;
+class Trainingsanzeige;
 
 // Size given to the net window: half the maximised frame's outer size, at most 1000 × 500.
 struct Fenstermass {
@@ -253,6 +254,7 @@ class TMainForm : public QMainWindow,
     TGrafikNeuron& lernneuron(int i);
     void zeichnungVormerken();
     Bildtakt* bildtakt_ = nullptr;
+    QPointer<Trainingsanzeige> anzeige_; // of the task window in Aufgabenfenster
 
     QStringList argumente_;
     bool gestartet_ = false;

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolButton>
-#include <limits>
 #include <string>
 
 #include "aufgabenform.h"
@@ -13,6 +12,7 @@
 #include "fehler.h"
 #include "mainform.h"
 #include "netzgrafform.h"
+#include "trainingsanzeige.h"
 #include "zahltext.h"
 #include "zufall.h"
 
@@ -39,6 +39,7 @@ void TMainForm::TrainiereBtnClick() {
         if (AufgabenfensterOffen) return; // never a second task window
         auto* fenster = new TAufgabenForm(*this, this);
         Aufgabenfenster = fenster;
+        anzeige_ = new Trainingsanzeige(*fenster);
         AufgabenfensterOffen = true;
 
         AnzahlInput = AnzahlHidden = AnzahlOutput = 0;
@@ -102,15 +103,17 @@ void TMainForm::Trainieren() {
     try {
         trainingsschritt();
     } catch (...) {
-        // The step ends here and so does its loop: the screen shows what the net holds.
+        // The step ends here and so does its loop: the screen shows what the net holds and the
+        // steps done before.
         if (bildtakt_) bildtakt_->Jetzt();
+        if (anzeige_) anzeige_->Schreiben();
         throw;
     }
 }
 
 void TMainForm::trainingsschritt() {
     const QPointer<TAufgabenForm> fenster = Aufgabenfenster;
-    if (!fenster) return;
+    if (!fenster || !anzeige_) return;
     const std::int32_t r = fenster->AktuelleAufgabe;
 
     // Inputs and targets. A message box of SetzeOutput lets events run: the window may be gone
@@ -135,16 +138,16 @@ void TMainForm::trainingsschritt() {
     const float e = AktuellesNetz.Fehler();
     zeichnungVormerken();
 
-    fenster->FehlerEdit->setText(QString::fromStdString(FehlerText(e)));
-    const std::int32_t schritte = fenster->IterationenEdit->Number();
-    // A run of many hours must not wrap around to a negative count.
-    if (schritte < std::numeric_limits<std::int32_t>::max())
-        fenster->IterationenEdit->SetzeNumber(schritte + 1);
+    // The error goes to FehlerEdit, and IterationenEdit counts one more step.
+    anzeige_->Schritt(e);
 
     bildtakt_->Takt();
     QCoreApplication::processEvents();
     // The loop ends at its next test: the screen gets the last state now.
-    if (!fenster || fenster->Abbruch) bildtakt_->Jetzt();
+    if (!fenster || fenster->Abbruch) {
+        bildtakt_->Jetzt();
+        if (anzeige_) anzeige_->Schreiben();
+    }
 }
 
 void TMainForm::VorBtnClick() {

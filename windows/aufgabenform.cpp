@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <vector>
@@ -31,6 +32,7 @@ constexpr int Spaltenbreite = 40; // plus one pixel of grid line
 constexpr int Zeilenhoehe = 24;
 constexpr int GridLinks = 16;
 constexpr int MaxAufgaben = 10;
+constexpr int Bildzeit = 16; // one screen frame, milliseconds
 
 QFont schrift() {
     QFont f;
@@ -138,6 +140,7 @@ class TAufgabenForm::Schleife {
   public:
     explicit Schleife(TAufgabenForm& form) : form_(form) { ++form_.schleifen_; }
     ~Schleife() {
+        form_.VorgemerkteZeileSetzen();
         if (--form_.schleifen_ == 0 && form_.geschlossen_) form_.deleteLater();
     }
     Schleife(const Schleife&) = delete;
@@ -229,6 +232,11 @@ TAufgabenForm::TAufgabenForm(AufgabenUmgebung& umgebung, QWidget* parent)
     grauUndNurLesen(IterationenEdit);
     IterationenEdit->SetzeNumber(0);
 
+    zeilentakt_ = new QTimer(this);
+    zeilentakt_->setSingleShot(true);
+    zeilentakt_->setInterval(Bildzeit);
+    connect(zeilentakt_, &QTimer::timeout, this, [this] { VorgemerkteZeileSetzen(); });
+
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { FormActivate(); });
     connect(Trainierebtn, &QToolButton::clicked, this, [this] { TrainierebtnClick(); });
     connect(TaBtn, &QToolButton::clicked, this, [this] { TaBtnClick(); });
@@ -303,6 +311,19 @@ void TAufgabenForm::AktuelleZeileSetzen(int zeile) {
     Trainierebtn->setText(u8(Zelle(0, zeile)));
 }
 
+void TAufgabenForm::ZeileVormerken(int zeile) {
+    vorgemerkteZeile_ = zeile;
+    if (!zeilentakt_->isActive()) zeilentakt_->start();
+}
+
+void TAufgabenForm::VorgemerkteZeileSetzen() {
+    const int zeile = vorgemerkteZeile_;
+    if (zeile == 0) return;
+    vorgemerkteZeile_ = 0;
+    zeilentakt_->stop();
+    AktuelleZeileSetzen(zeile);
+}
+
 // ---- handlers --------------------------------------------------------------------------------
 
 void TAufgabenForm::FensterAnpassen() {
@@ -334,6 +355,7 @@ void TAufgabenForm::TrainierebtnClick() {
         IterationenEdit->SetzeNumber(0);
         Abbruch = false;
         // The row current at the click, also when a loop started meanwhile moved the row.
+        VorgemerkteZeileSetzen();
         const std::int32_t zeile = std::max(StringGrid1->currentRow() + 1, 1);
         do {
             AktuelleAufgabe = zeile;
@@ -354,7 +376,7 @@ void TAufgabenForm::TaBtnClick() {
             if (Abbruch) break;
             const std::int32_t r = zufall().Ganz(SpinEdit1->value()) + 1;
             AktuelleAufgabe = r;
-            AktuelleZeileSetzen(r);
+            ZeileVormerken(r);
             umgebung_.Trainieren();
         } while (!Abbruch);
     });

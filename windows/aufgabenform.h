@@ -14,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QTimer;
 class QToolButton;
 
 namespace nervalo {
@@ -41,6 +42,9 @@ class TAufgabenForm : public QWidget {
     int ZeilenzahlDerTabelle() const;
     // Makes row r the grid's current row; the caption of Trainierebtn follows.
     void AktuelleZeileSetzen(int zeile);
+    // "Alle" moves the current row to the trained row once per screen frame and when the loop
+    // ends: moving it costs more than a training step. This moves it at once.
+    void VorgemerkteZeileSetzen();
     // True while a training loop runs (also a loop started inside another).
     bool LaeuftSchleife() const { return schleifen_ > 0; }
 
@@ -94,9 +98,13 @@ class TAufgabenForm : public QWidget {
     class Schleife;
     friend class Schleife;
 
+    void ZeileVormerken(int zeile);
+
     AufgabenUmgebung& umgebung_;
     int schleifen_ = 0;        // loops running, nested ones counted
     bool geschlossen_ = false; // FormClose has run
+    int vorgemerkteZeile_ = 0; // row that becomes current at the end of the frame, 0 none
+    QTimer* zeilentakt_;
 };
 
 } // namespace nervalo
