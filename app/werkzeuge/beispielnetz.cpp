@@ -2,7 +2,11 @@
 // laid out in three columns, fully connected from layer to layer, with random weights in
 // [-1, 1). The weights come from a fixed seed, so the file is the same on every run.
 //
+// With --hopfield it writes the Hopfield example instead: a 7 x 7 grid net with three stored
+// letters (hopfieldbeispiel.cpp).
+//
 // Usage: beispielnetz <datei.net>
+//        beispielnetz --hopfield <datei.net>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,9 +16,15 @@
 
 using namespace nervalo;
 
+namespace nervalo::beispiel {
+int HopfieldBeispielSchreiben(const char* pfad);
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--hopfield")
+        return beispiel::HopfieldBeispielSchreiben(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "Aufruf: beispielnetz <datei.net>\n");
+        std::fprintf(stderr, "Aufruf: beispielnetz [--hopfield] <datei.net>\n");
         return 2;
     }
     TNetz netz;
