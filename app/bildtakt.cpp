@@ -4,13 +4,15 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "befehl.h"
+
 namespace nervalo {
 
 Bildtakt::Bildtakt(std::function<void()> zeichnen, QObject* parent)
     : QObject(parent), zeichnen_(std::move(zeichnen)) {
     wecker_.setSingleShot(true);
     wecker_.setTimerType(Qt::PreciseTimer);
-    connect(&wecker_, &QTimer::timeout, this, [this] { Jetzt(); });
+    connect(&wecker_, &QTimer::timeout, this, [this] { Befehl([&] { Jetzt(); }); });
 }
 
 void Bildtakt::Takt() {
@@ -40,7 +42,7 @@ Fenstertakt::Fenstertakt(QWidget* fenster, std::function<bool()> aktiv,
       vorDemMalen_(std::move(vorDemMalen)) {
     wecker_.setSingleShot(true);
     wecker_.setTimerType(Qt::PreciseTimer);
-    connect(&wecker_, &QTimer::timeout, this, [this] { nachholen(); });
+    connect(&wecker_, &QTimer::timeout, this, [this] { Befehl([&] { nachholen(); }); });
     fenster_->installEventFilter(this);
 }
 
@@ -56,7 +58,7 @@ bool Fenstertakt::eventFilter(QObject* objekt, QEvent* e) {
     }
     wecker_.stop();
     uhr_.start();
-    if (vorDemMalen_) vorDemMalen_();
+    if (vorDemMalen_) Befehl([&] { vorDemMalen_(); });
     return false;
 }
 

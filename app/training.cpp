@@ -40,6 +40,12 @@ void TMainForm::TrainiereBtnClick() {
         auto* fenster = new TAufgabenForm(*this, this);
         Aufgabenfenster = fenster;
         anzeige_ = new Trainingsanzeige(*fenster);
+        // The net's last state goes to the screen when a loop ends.
+        connect(fenster, &TAufgabenForm::SchleifeBeendet, this, [this] {
+            Befehl([&] {
+                if (bildtakt_) bildtakt_->Jetzt();
+            });
+        });
         AufgabenfensterOffen = true;
 
         AnzahlInput = AnzahlHidden = AnzahlOutput = 0;
@@ -143,11 +149,6 @@ void TMainForm::trainingsschritt() {
 
     bildtakt_->Takt();
     QCoreApplication::processEvents();
-    // The loop ends at its next test: the screen gets the last state now.
-    if (!fenster || fenster->Abbruch) {
-        bildtakt_->Jetzt();
-        if (anzeige_) anzeige_->Schreiben();
-    }
 }
 
 void TMainForm::VorBtnClick() {

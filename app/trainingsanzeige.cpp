@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "aufgabenform.h"
+#include "befehl.h"
 #include "bildtakt.h"
 #include "intedit.h"
 #include "zahltext.h"
@@ -14,8 +15,11 @@ Trainingsanzeige::Trainingsanzeige(TAufgabenForm& fenster) : QObject(&fenster), 
     schritte_ = fenster_.IterationenEdit->Number();
     // A loop that starts sets the count to 0; whatever else writes the field sets the count too.
     connect(fenster_.IterationenEdit, &QLineEdit::textChanged, this, [this] {
-        if (!schreibe_) schritte_ = fenster_.IterationenEdit->Number();
+        if (!schreibe_) Befehl([&] { schritte_ = fenster_.IterationenEdit->Number(); });
     });
+    // What the loop's last steps left outstanding is shown when it ends.
+    connect(&fenster_, &TAufgabenForm::SchleifeBeendet, this,
+            [this] { Befehl([&] { Schreiben(); }); });
     new Fenstertakt(
         &fenster_, [this] { return fenster_.LaeuftSchleife(); }, [this] { Schreiben(); });
 }

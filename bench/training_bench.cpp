@@ -1,7 +1,8 @@
 // Training speed of the real main window: "Alle" on the four XOR tasks with a 2-4-1 perceptron
 // built by "Spezielle Netze", with the net window open. A timer presses "Stop" after a fixed
-// time. Prints the training steps per second and how often the net window's paint box was
-// really painted per second. Runs on the offscreen platform unless QT_QPA_PLATFORM says else.
+// time. Prints the training steps per second and how often the net window's paint box and the
+// step counter of the task window were really painted per second. Runs on the offscreen platform
+// unless QT_QPA_PLATFORM says else.
 //   training_bench [seconds]   (default 3)
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,8 +89,9 @@ int main(int argc, char** argv) {
                     static_cast<double>(t.nsecsElapsed()) / 1e3 / runden);
     }
 
-    Malzaehler maler;
+    Malzaehler maler, zaehlermaler;
     form.Netzfenster->PaintBox1->installEventFilter(&maler);
+    aufgaben->IterationenEdit->installEventFilter(&zaehlermaler);
     QTimer::singleShot(static_cast<int>(sekunden * 1000), aufgaben,
                        [aufgaben] { aufgaben->BitBtn1->click(); });
 
@@ -104,6 +106,8 @@ int main(int argc, char** argv) {
     std::printf("Laufzeit            %.3f s (Prozessorzeit %.3f s)\n", wand, cpu);
     std::printf("Trainingsschritte   %ld, %.0f pro Sekunde\n", schritte, schritte / wand);
     std::printf("Bilder des Netzes   %ld, %.1f pro Sekunde\n", maler.anzahl, maler.anzahl / wand);
+    std::printf("Bilder des Zählers  %ld, %.1f pro Sekunde\n", zaehlermaler.anzahl,
+                zaehlermaler.anzahl / wand);
     std::printf("Fehler zuletzt      %s\n", aufgaben->FehlerEdit->text().toUtf8().constData());
     for (const auto& m : dialoge.liste)
         std::printf("Meldung %c: %s\n", m.art, m.text.c_str());

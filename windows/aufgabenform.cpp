@@ -141,6 +141,7 @@ class TAufgabenForm::Schleife {
     explicit Schleife(TAufgabenForm& form) : form_(form) { ++form_.schleifen_; }
     ~Schleife() {
         form_.VorgemerkteZeileSetzen();
+        emit form_.SchleifeBeendet();
         if (--form_.schleifen_ == 0 && form_.geschlossen_) form_.deleteLater();
     }
     Schleife(const Schleife&) = delete;

@@ -90,6 +90,10 @@ class TAufgabenForm : public QWidget {
     QLabel* Label4;
     TIntEdit* IterationenEdit;
 
+  signals:
+    // A training loop has returned (also a nested one, and one that ended with an error).
+    void SchleifeBeendet();
+
   protected:
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
