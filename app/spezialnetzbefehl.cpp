@@ -43,11 +43,9 @@ void TMainForm::NetztypBtnClick() {
                 AnzahlInput = wert1;  // columns
                 AnzahlHidden = wert2; // rows; AnzahlOutput keeps its value
             }
-            // Arrows and weights as the builder set them; weights can be shown only with arrows.
-            const bool pfeile = AktuellesNetz.Darstellung & PfeileZeigen;
-            Pfeile1->setChecked(pfeile);
+            // The check marks as the builder set arrows and weights.
+            Pfeile1->setChecked(AktuellesNetz.Darstellung & PfeileZeigen);
             Gewichte1->setChecked(AktuellesNetz.Darstellung & GewichteZeigen);
-            Gewichte1->setEnabled(pfeile);
             // As after inserting neurons with the mouse: the net can be trained or get patterns,
             // and its last neuron can be deleted.
             AufgabeMoeglich(true);
@@ -55,6 +53,8 @@ void TMainForm::NetztypBtnClick() {
         }
         ZeichnungAktualisieren();
         LerntypAnmelden();
+        // Weights can be shown only with arrows.
+        Gewichte1->setEnabled(Pfeile1->isChecked());
     });
 }
 
