@@ -16,16 +16,18 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
-#include <QEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 
+#include "aufgabenform.h"
 #include "dialoge.h"
+#include "hopfieldform.h"
 #include "infoform.h"
 #include "mainform.h"
 #include "netztypform.h"
@@ -136,6 +138,10 @@ int main(int argc, char** argv) {
                 const bool ok = bild.save(optionen.screenshot);
                 std::fprintf(stderr, "%s %s\n", ok ? "gespeichert:" : "nicht gespeichert:",
                              qPrintable(optionen.screenshot));
+                // A recall or training loop runs until its window asks it to stop and would keep
+                // the program alive: closing the windows ends the loops first.
+                if (hauptfenster.Hopfieldfenster) hauptfenster.Hopfieldfenster->close();
+                if (hauptfenster.Aufgabenfenster) hauptfenster.Aufgabenfenster->close();
                 QApplication::exit(ok ? 0 : 1);
             });
         });
