@@ -373,22 +373,6 @@ class HopfieldTest : public QObject {
         }
     }
 
-    // A "?" during a recall runs a second loop inside the first; one Stop ends both.
-    void erkennenVerschachtelt() {
-        gitterNetz(7, 7);
-        QPointer<THopfieldForm> fenster = oeffnen({}, {});
-        bool innen = false;
-        erkennen(*fenster, 50, [&](int n) {
-            if (n == 2 && !innen) {
-                innen = true;
-                erkennen(*fenster, 3);
-            }
-        });
-        QVERIFY(innen);
-        QCOMPARE(fenster->IntEdit1->Number(), 3);
-        QVERIFY(fenster->Abbruch);
-    }
-
     // The example net holds its letters: each comes back unchanged from a recall, and a disturbed
     // one is restored. Its weights are exactly those of the letters stored by the Hebb rule.
     void beispielnetz() {
