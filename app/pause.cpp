@@ -10,8 +10,8 @@ namespace nervalo {
 
 void TMainForm::Pause(std::int64_t ms) {
     // The event loop sleeps until an event comes or the wake-up timer fires, so waiting costs no
-    // processor time. The monotonic clock decides: a timer that fires early (or an event loop
-    // that is told to quit) only starts another round.
+    // processor time. The monotonic clock decides: a timer that fires early only starts another
+    // round.
     QElapsedTimer uhr;
     uhr.start();
     QEventLoop schleife;
@@ -24,7 +24,9 @@ void TMainForm::Pause(std::int64_t ms) {
         if (rest <= 0) return;
         wecker.start(
             static_cast<int>(std::min<std::int64_t>(rest, std::numeric_limits<int>::max())));
-        schleife.exec();
+        // exec() returns at once with -1 once the program has been told to quit: then nothing
+        // is left to wait for, and waiting on would only spin.
+        if (schleife.exec() != 0) return;
     }
 }
 
