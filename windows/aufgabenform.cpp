@@ -40,6 +40,9 @@ QFont schrift() {
                    QStringLiteral("Sans Serif")});
     f.setPixelSize(11);
     f.setBold(true);
+    // A narrow face, so "Anzahl der Aufgaben:" fits left of the task count like the original
+    // narrow bitmap font did.
+    f.setStretch(QFont::Condensed);
     return f;
 }
 

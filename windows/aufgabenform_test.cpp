@@ -1,5 +1,6 @@
 // The learning task window with a fake main window, driven by real mouse and key events.
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -138,6 +139,13 @@ class AufgabenformTest : public QObject {
         QCOMPARE(form->SpinEdit1->value(), 2);
         QCOMPARE(form->Trainierebtn->text(), QStringLiteral("A1"));
         QCOMPARE(form->IterationenEdit->Number(), 0);
+        // Every label shows its whole text left of the field beside it.
+        const std::pair<QLabel*, QWidget*> paare[] = {{form->Label1, form->SpinEdit1},
+                                                      {form->Label3, form->Trainierebtn}};
+        for (auto [l, feld] : paare) {
+            QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
+            QVERIFY2(l->geometry().right() < feld->x(), qPrintable(l->text()));
+        }
     }
 
     // Columns, rows and widths for a 2-in/1-out and a 10-in/10-out net; the window never
