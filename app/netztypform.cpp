@@ -13,6 +13,7 @@
 #include <QStyle>
 
 #include "befehl.h"
+#include "dialogstil.h"
 #include "meldungen.h"
 #include "spezialnetze.h"
 
@@ -49,15 +50,7 @@ int gelesen(const QSpinBox* s) {
 
 TNetztypForm::TNetztypForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("NetztypForm"));
-    setWindowTitle(QStringLiteral("Dialog"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(468, 263);
-    QFont schrift = QApplication::font();
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPointSize(8);
-    schrift.setBold(true);
-    setFont(schrift);
+    FesterDialog(*this, QStringLiteral("Dialog"), 468, 263);
 
     Label1 = new QLabel(QStringLiteral("Spezielle Netze"), this);
     QFont titel(QStringLiteral("Arial"));
@@ -79,7 +72,7 @@ TNetztypForm::TNetztypForm(QWidget* parent) : QDialog(parent) {
         QStringLiteral("vorwärtsgerichtete Netze (3 Schichten)"),
         QStringLiteral("rückgekoppelte Netze (Mustererkennung nach Hopfield)")};
     // The item texts are not bold: in bold the second one would not fit into the group.
-    QFont itemSchrift = schrift;
+    QFont itemSchrift = font();
     itemSchrift.setBold(false);
     for (int i = 0; i < 2; ++i) {
         NetztypKnopf[i] = new QRadioButton(arten[i], NetztypGruppe);

@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "dialoge.h"
+#include "dialogstil.h"
 #include "fehler.h"
 #include "singedit.h"
 
@@ -72,15 +73,7 @@ std::uint8_t outputfunktionAus(const QString& text) {
 } // namespace
 
 TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Neuronwerte editieren"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(414, 395);
-    QFont schrift = QApplication::font();
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPointSize(8);
-    schrift.setBold(true);
-    setFont(schrift);
+    FesterDialog(*this, QStringLiteral("Neuronwerte editieren"), 414, 395);
 
     OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
                             this);
@@ -101,7 +94,7 @@ TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
     const QString schichten[3] = {QStringLiteral("Inputschicht"), QStringLiteral("Hiddenschicht"),
                                   QStringLiteral("Outputschicht")};
     // The item texts are not bold: in bold the narrow box would cut them off.
-    QFont itemSchrift = schrift;
+    QFont itemSchrift = font();
     itemSchrift.setBold(false);
     for (int i = 0; i < 3; ++i) {
         SchichttypKnopf[i] = new QRadioButton(schichten[i], SchichttypGruppe);
