@@ -280,6 +280,21 @@ Dezimalzahl rundeAufNachkommastellen(Dezimalzahl d, int nachkommastellen) {
 
 std::string ZahlZuText(float x) {
     if (auto s = sonderwert(x)) return *s;
+    // The drawing shows thousands of these per redraw, so the common range takes a short way
+    // with the same result: for |x| < 2^20, v = |x|·100 has at most 29 significant bits and is
+    // exact in double; v + 0.5 is exact too, except for tiny v where it rounds to a value still
+    // below 1. So floor(v + 0.5) is v rounded half away from zero, in hundredths.
+    const double betrag = std::fabs(static_cast<double>(x));
+    if (betrag < 1048576.0) {
+        const auto hundertstel = static_cast<std::int64_t>(std::floor(betrag * 100.0 + 0.5));
+        const std::int64_t rest = hundertstel % 100;
+        std::string s = (x < 0.0f && hundertstel != 0) ? "-" : "";
+        s += std::to_string(hundertstel / 100);
+        s += '.';
+        s += static_cast<char>('0' + rest / 10);
+        s += static_cast<char>('0' + rest % 10);
+        return rechtsbuendig(std::move(s), 4);
+    }
     return rechtsbuendig(festkomma(rundeAufNachkommastellen(exaktDezimal(x), 2), 2, '.'), 4);
 }
 

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "fehler.h"
 #include "gleitkomma.h"
@@ -326,4 +329,35 @@ TEST(Zahltext, GeschriebenesLiestSichZurueck) {
     }
     EXPECT_EQ(SigmaText(TextZuZahl(SigmaText(0.000005f))), "5,000E-06");
     EXPECT_EQ(TextZuZahl(SigmaText(0.25f)), 0.25f);
+}
+
+// The drawing's short way for ordinary values gives exactly the text of the exact decimal
+// expansion rounded at the third decimal: random floats of every magnitude below 2^20, the
+// floats nearest to the ties k + 0.005, and exact ties.
+TEST(Zahltext, ZahlZuTextWieDieExakteEntwicklung) {
+    auto exakt = [](float x) {
+        const Dezimalzahl d = rundeAufNachkommastellen(exaktDezimal(x), 2);
+        std::string s = d.negativ && !d.istNull() ? "-" : "";
+        for (int stelle = std::max(d.exponent, 0); stelle >= 0; --stelle)
+            s += static_cast<char>('0' + d.ziffer(stelle));
+        s += '.';
+        s += static_cast<char>('0' + d.ziffer(-1));
+        s += static_cast<char>('0' + d.ziffer(-2));
+        return s.size() < 4 ? std::string(4 - s.size(), ' ') + s : s;
+    };
+    std::uint32_t zustand = 12345;
+    auto naechste = [&] { return zustand = zustand * 1664525u + 1013904223u; };
+    std::vector<float> werte = {0.005f,  0.015f,    0.125f,     -0.125f, 2.675f, 1048575.99f,
+                                -1e-30f, 0x1p-149f, 1048575.0f, 0.995f,  9.995f, -0.004999f};
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint32_t bits = naechste();
+        const float x = std::bit_cast<float>((bits & 0x807fffffu) | ((100u + bits % 50u) << 23));
+        werte.push_back(x); // magnitudes 2^-27 .. 2^22
+        const float k = static_cast<float>(naechste() % 100000) / 100.0f + 0.005f;
+        werte.push_back(k);
+        werte.push_back(std::nextafter(k, 0.0f));
+        werte.push_back(std::nextafter(k, 1e9f));
+    }
+    for (float x : werte)
+        ASSERT_EQ(ZahlZuText(x), exakt(x)) << std::hexfloat << x;
 }
