@@ -11,6 +11,7 @@
 
 #include "aufgabendatei.h"
 #include "fehler.h"
+#include "testhilfe.h"
 
 using namespace nervalo;
 namespace fs = std::filesystem;
@@ -79,28 +80,13 @@ class Aufgabendatei : public ::testing::Test {
         fs::remove_all(ordner);
     }
 
-    static void schreibe(const fs::path& p, const std::string& bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    static std::string lies(const fs::path& p) {
-        std::ifstream ein(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(ein), {}};
-    }
-    std::vector<std::string> eintraege() const {
-        std::vector<std::string> namen;
-        for (const auto& e : fs::directory_iterator(ordner))
-            namen.push_back(e.path().filename().string());
-        std::sort(namen.begin(), namen.end());
-        return namen;
-    }
-
     fs::path ordner;
 };
 
 TEST_F(Aufgabendatei, BeispielInBeideRichtungen) {
     SichereAufgabendatei(ordner / "xor.lrn", 3, 4, BeispielWerte);
-    EXPECT_EQ(lies(ordner / "xor.lrn"), ausHex(BeispielHex));
-    EXPECT_EQ(eintraege(), std::vector<std::string>{"xor.lrn"});
+    EXPECT_EQ(test::liesDatei(ordner / "xor.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(test::Dateinamen(ordner), std::vector<std::string>{"xor.lrn"});
 
     const Gelesen g = liesAlle(ordner / "xor.lrn");
     EXPECT_EQ(g.fehler, "");
@@ -136,7 +122,7 @@ TEST_F(Aufgabendatei, FeindlicheKoepfe) {
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.name);
-        schreibe(ordner / "x.lrn", fall.bytes);
+        test::schreibeDatei(ordner / "x.lrn", fall.bytes);
         const Gelesen g = liesAlle(ordner / "x.lrn");
         EXPECT_EQ(g.werte, fall.werte);
         EXPECT_EQ(g.fehler, fall.fehler);
@@ -144,7 +130,7 @@ TEST_F(Aufgabendatei, FeindlicheKoepfe) {
 }
 
 TEST_F(Aufgabendatei, UeberspringenPrueftDieDateilaenge) {
-    schreibe(ordner / "x.lrn", ausHex(BeispielHex));
+    test::schreibeDatei(ordner / "x.lrn", ausHex(BeispielHex));
     {
         AufgabendateiLeser leser(ordner / "x.lrn");
         leser.Ueberspringe(2);
@@ -183,7 +169,7 @@ TEST_F(Aufgabendatei, NichtZuOeffnen) {
         {ordner / "ordner.lrn", "Der angegebene Pfad ist ein Ordner."},
     };
     if (::geteuid() != 0) { // root reads everything
-        schreibe(ordner / "gesperrt.lrn", ausHex(BeispielHex));
+        test::schreibeDatei(ordner / "gesperrt.lrn", ausHex(BeispielHex));
         fs::permissions(ordner / "gesperrt.lrn", fs::perms::none);
         faelle.push_back({ordner / "gesperrt.lrn", "Zugriff verweigert."});
     }
@@ -195,18 +181,18 @@ TEST_F(Aufgabendatei, NichtZuOeffnen) {
 }
 
 TEST_F(Aufgabendatei, SpeichernZerstoertNieDieVorigeDatei) {
-    schreibe(ordner / "alt.lrn", "alter Inhalt");
+    test::schreibeDatei(ordner / "alt.lrn", "alter Inhalt");
     SichereAufgabendatei(ordner / "alt.lrn", 3, 4, BeispielWerte);
-    EXPECT_EQ(lies(ordner / "alt.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), ausHex(BeispielHex));
 
     // A file that cannot be created (here: the name of a folder) leaves everything as it was.
     fs::create_directory(ordner / "ordner.lrn");
     EXPECT_THROW(SichereAufgabendatei(ordner / "ordner.lrn", 3, 4, BeispielWerte), Fehler);
-    EXPECT_EQ(eintraege(), (std::vector<std::string>{"alt.lrn", "ordner.lrn"}));
+    EXPECT_EQ(test::Dateinamen(ordner), (std::vector<std::string>{"alt.lrn", "ordner.lrn"}));
 
     // Values that do not fit the counts are a caller's mistake, never a short file.
     EXPECT_THROW(SichereAufgabendatei(ordner / "alt.lrn", 3, 4, {1, 2}), std::invalid_argument);
-    EXPECT_EQ(lies(ordner / "alt.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), ausHex(BeispielHex));
 }
 
 } // namespace

@@ -146,21 +146,6 @@ class Netzdatei : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(ordner); }
 
-    static void schreibe(const fs::path& p, const std::string& bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    static std::string lies(const fs::path& p) {
-        std::ifstream ein(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(ein), {}};
-    }
-    std::vector<std::string> eintraege() const {
-        std::vector<std::string> namen;
-        for (const auto& e : fs::directory_iterator(ordner))
-            namen.push_back(e.path().filename().string());
-        std::sort(namen.begin(), namen.end());
-        return namen;
-    }
-
     fs::path ordner;
     test::Rekorder rekorder;
 };
@@ -172,14 +157,14 @@ TEST_F(Netzdatei, BeispielWirdByteGenauGeschrieben) {
     netz.Darstellung = 0;
     netz.Gesichert = false;
     netz.Speichern(ordner / "beispiel.net");
-    EXPECT_EQ(lies(ordner / "beispiel.net"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "beispiel.net"), ausHex(BeispielHex));
     EXPECT_EQ(ausHex(BeispielHex).size(), 97u);
     EXPECT_TRUE(netz.Gesichert);
     EXPECT_TRUE(rekorder.liste.empty());
 }
 
 TEST_F(Netzdatei, BeispielWirdGelesen) {
-    schreibe(ordner / "beispiel.net", ausHex(BeispielHex));
+    test::schreibeDatei(ordner / "beispiel.net", ausHex(BeispielHex));
     TNetz netz;
     netz.Darstellung = 0;
     netz.Laden(ordner / "beispiel.net");
@@ -257,7 +242,7 @@ TEST_F(Netzdatei, NetzOhneNeuronen) {
     TNetz leer;
     leer.Netztyp = Hopfield;
     leer.Speichern(ordner / "leer.net");
-    EXPECT_EQ(lies(ordner / "leer.net"), std::string("\x01\0\0\0\0", 5));
+    EXPECT_EQ(test::liesDatei(ordner / "leer.net"), std::string("\x01\0\0\0\0", 5));
     TNetz netz;
     netz.Laden(ordner / "leer.net");
     EXPECT_EQ(rekorder.liste, std::vector<test::Meldung>{OhneNeuronen});
@@ -382,22 +367,22 @@ TEST_F(Netzdatei, FehlendeDateiIstBeschaedigt) {
 }
 
 TEST_F(Netzdatei, SpeichernErsetztDateiUndBehaeltRechte) {
-    schreibe(ordner / "alt.net", "alter Inhalt");
+    test::schreibeDatei(ordner / "alt.net", "alter Inhalt");
     ::chmod((ordner / "alt.net").c_str(), 0640);
     TNetz netz;
     baueBeispiel(netz);
     netz.Speichern(ordner / "alt.net");
-    EXPECT_EQ(lies(ordner / "alt.net"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "alt.net"), ausHex(BeispielHex));
     EXPECT_EQ(fs::status(ordner / "alt.net").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(eintraege(), std::vector<std::string>{"alt.net"});
+    EXPECT_EQ(test::Dateinamen(ordner), std::vector<std::string>{"alt.net"});
 }
 
 TEST_F(Netzdatei, MisslungenesSpeichernLaesstAllesStehen) {
     const std::string pfadFehlt = "Das System kann den angegebenen Pfad nicht finden.";
-    schreibe(ordner / "datei", "kein Ordner");
+    test::schreibeDatei(ordner / "datei", "kein Ordner");
     fs::create_directory(ordner / "ordner.net");
-    schreibe(ordner / "ordner.net" / "drin", "bleibt");
+    test::schreibeDatei(ordner / "ordner.net" / "drin", "bleibt");
     const struct {
         fs::path ziel;
         std::string grund;
@@ -418,13 +403,13 @@ TEST_F(Netzdatei, MisslungenesSpeichernLaesstAllesStehen) {
         }
         EXPECT_FALSE(netz.Gesichert);
     }
-    EXPECT_EQ(eintraege(), (std::vector<std::string>{"datei", "ordner.net"}));
-    EXPECT_EQ(lies(ordner / "datei"), "kein Ordner");
-    EXPECT_EQ(lies(ordner / "ordner.net" / "drin"), "bleibt");
+    EXPECT_EQ(test::Dateinamen(ordner), (std::vector<std::string>{"datei", "ordner.net"}));
+    EXPECT_EQ(test::liesDatei(ordner / "datei"), "kein Ordner");
+    EXPECT_EQ(test::liesDatei(ordner / "ordner.net" / "drin"), "bleibt");
 }
 
 TEST_F(Netzdatei, SchreibfehlerBehaeltDieAlteDatei) {
-    schreibe(ordner / "alt.net", "alter Inhalt");
+    test::schreibeDatei(ordner / "alt.net", "alter Inhalt");
     TNetz netz;
     baueBeispiel(netz);
     // Files may grow to 16 bytes only: the write fails half-way.
@@ -444,8 +429,8 @@ TEST_F(Netzdatei, SchreibfehlerBehaeltDieAlteDatei) {
     std::signal(SIGXFSZ, vorherSignal);
     EXPECT_EQ(meldung, "Stream-Schreibfehler");
     EXPECT_FALSE(netz.Gesichert);
-    EXPECT_EQ(lies(ordner / "alt.net"), "alter Inhalt");
-    EXPECT_EQ(eintraege(), std::vector<std::string>{"alt.net"});
+    EXPECT_EQ(test::liesDatei(ordner / "alt.net"), "alter Inhalt");
+    EXPECT_EQ(test::Dateinamen(ordner), std::vector<std::string>{"alt.net"});
 }
 
 TEST(Cp1252, Umwandlung) {

@@ -1,5 +1,9 @@
 #pragma once
 // Test helpers for the model: a message recorder that the tests install.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,5 +34,22 @@ class Rekorder : public Meldungen {
   private:
     Meldungen* vorher_;
 };
+
+// A file's bytes, written and read whole.
+inline void schreibeDatei(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+inline std::string liesDatei(const std::filesystem::path& p) {
+    std::ifstream ein(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(ein), {}};
+}
+// The names in a folder, sorted (to see that a failed save left nothing behind).
+inline std::vector<std::string> Dateinamen(const std::filesystem::path& ordner) {
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(ordner))
+        namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
 
 } // namespace nervalo::test
