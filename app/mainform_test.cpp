@@ -70,19 +70,10 @@ char* toString(const Zustand& z) {
                        .constData());
 }
 
-void neuronAnhaengen(TNetz& netz, std::uint8_t schicht, int x, int y) {
-    auto n = std::make_unique<TGrafikNeuron>();
-    n->Schichttyp = schicht;
-    n->X = x;
-    n->Y = y;
-    n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
-    netz.Hinzufuegen(std::move(n));
-}
-
 // A small drawn net: N0 -> N1, unsaved.
 void kleinesNetz(TMainForm& f) {
-    neuronAnhaengen(f.AktuellesNetz, Inputschicht, 100, 100);
-    neuronAnhaengen(f.AktuellesNetz, Outputschicht, 200, 100);
+    test::neuesNeuron(f.AktuellesNetz, 100, 100, Inputschicht);
+    test::neuesNeuron(f.AktuellesNetz, 200, 100, Outputschicht);
     f.AktuellesNetz.Verbinde(0, 1);
     f.AktuellesNetz.SetzeGewicht(0, 1, 0.5f);
 }
@@ -512,7 +503,7 @@ class MainFormTest : public QObject {
         const QString pfad = ordner.filePath("start.net");
         {
             TNetz netz;
-            neuronAnhaengen(netz, Inputschicht, 50, 50);
+            test::neuesNeuron(netz, 50, 50, Inputschicht);
             netz.Netztyp = Perzeptron;
             netz.Speichern(pfad.toStdString());
         }

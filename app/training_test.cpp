@@ -71,15 +71,6 @@ class Hauptfenster : public TMainForm {
     }
 };
 
-void neuron(TNetz& netz, std::uint8_t schicht, int x, int y) {
-    auto n = std::make_unique<TGrafikNeuron>();
-    n->Schichttyp = schicht;
-    n->X = x;
-    n->Y = y;
-    n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
-    netz.Hinzufuegen(std::move(n));
-}
-
 QByteArray lies(const QString& pfad) {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -144,8 +135,8 @@ class TrainingTest : public QObject {
 
     // N0 (input) -> N1 (output) with weight 0, and the task window with input 1, target 1.
     void zweiNeuronen() {
-        neuron(form->AktuellesNetz, Inputschicht, 100, 100);
-        neuron(form->AktuellesNetz, Outputschicht, 250, 100);
+        test::neuesNeuron(form->AktuellesNetz, 100, 100, Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 250, 100, Outputschicht);
         form->AktuellesNetz.Verbinde(0, 1);
         form->AktuellesNetz.Gesichert = true;
         form->AufgabeMoeglich(true);
@@ -208,7 +199,7 @@ class TrainingTest : public QObject {
         QFETCH(bool, pfeile);
         QFETCH(QList<int>, anzahlen);
         Hauptfenster& f = *form;
-        neuron(f.AktuellesNetz, Inputschicht, 50, 50);
+        test::neuesNeuron(f.AktuellesNetz, 50, 50, Inputschicht);
         f.AktuellesNetz.Gesichert = false;
         f.Dateiname = "/tmp/alt.net";
         f.AnzahlInput = f.AnzahlHidden = 9;
@@ -244,7 +235,7 @@ class TrainingTest : public QObject {
 
     // A save that fails keeps the net: nothing is cleared and the dialog doesn't open.
     void speichernMisslingtBehaeltNetz() {
-        neuron(form->AktuellesNetz, Inputschicht, 50, 50);
+        test::neuesNeuron(form->AktuellesNetz, 50, 50, Inputschicht);
         form->AktuellesNetz.Gesichert = false;
         skript->fragen = {true};
         skript->dateien = {std::string("/gibt/es/nicht/netz.net")};
@@ -302,9 +293,9 @@ class TrainingTest : public QObject {
 
     // Without output neurons: only input columns; a step still propagates, and the error is 0.
     void ohneOutputNeuronen() {
-        neuron(form->AktuellesNetz, Inputschicht, 50, 50);
-        neuron(form->AktuellesNetz, Inputschicht, 50, 120);
-        neuron(form->AktuellesNetz, Hiddenschicht, 200, 80);
+        test::neuesNeuron(form->AktuellesNetz, 50, 50, Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 50, 120, Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 200, 80, Hiddenschicht);
         form->AktuellesNetz.Verbinde(0, 2);
         form->AktuellesNetz.Verbinde(1, 2);
         form->AufgabeMoeglich(true);
@@ -568,8 +559,8 @@ class TrainingTest : public QObject {
 
     // The tool panel's steps on N0 -> N1: forward, backward with Sigma, random weights.
     void einzelschritte() {
-        neuron(form->AktuellesNetz, Inputschicht, 100, 100);
-        neuron(form->AktuellesNetz, Outputschicht, 250, 100);
+        test::neuesNeuron(form->AktuellesNetz, 100, 100, Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 250, 100, Outputschicht);
         TNetz& netz = form->AktuellesNetz;
         netz.Verbinde(0, 1);
         netz.Neuron(0).SetzeOutput(1.0f);

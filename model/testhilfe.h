@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "meldungen.h"
+#include "netz.h"
 
 namespace nervalo::test {
 
@@ -34,6 +35,18 @@ class Rekorder : public Meldungen {
   private:
     Meldungen* vorher_;
 };
+
+// Appends a neuron at (x, y) named like the editor names it (N0, N1, ...).
+inline TGrafikNeuron& neuesNeuron(TNetz& netz, int x, int y,
+                                  std::uint8_t schichttyp = Hiddenschicht) {
+    auto n = std::make_unique<TGrafikNeuron>();
+    n->X = x;
+    n->Y = y;
+    n->Schichttyp = schichttyp;
+    n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
+    netz.Hinzufuegen(std::move(n));
+    return netz.Neuron(netz.Anzahl() - 1);
+}
 
 // A file's bytes, written and read whole.
 inline void schreibeDatei(const std::filesystem::path& p, const std::string& bytes) {

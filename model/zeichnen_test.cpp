@@ -7,6 +7,7 @@
 
 #include "netz.h"
 #include "neuron.h"
+#include "testhilfe.h"
 #include "zeichenflaeche.h"
 
 using namespace nervalo;
@@ -66,16 +67,6 @@ class Protokoll : public Zeichenflaeche {
 };
 
 using Zeilen = std::vector<std::string>;
-
-TGrafikNeuron& neuesNeuron(TNetz& netz, int x, int y) {
-    auto n = std::make_unique<TGrafikNeuron>();
-    n->X = x;
-    n->Y = y;
-    n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
-    TGrafikNeuron& r = *n;
-    netz.Hinzufuegen(std::move(n));
-    return r;
-}
 
 // The recorded drawing of one connection a -> b alone.
 Zeilen verbindung(const TNetz& netz, int a, int b) {
@@ -184,9 +175,9 @@ TEST(Zeichnen, Trefferquadrat) {
 TEST(Zeichnen, NeuronBeiLiefertDenHoechstenIndex) {
     TNetz netz;
     EXPECT_EQ(netz.NeuronBei(0, 0), -1);
-    neuesNeuron(netz, 100, 100);
-    neuesNeuron(netz, 120, 100);
-    neuesNeuron(netz, 300, 300);
+    test::neuesNeuron(netz, 100, 100);
+    test::neuesNeuron(netz, 120, 100);
+    test::neuesNeuron(netz, 300, 300);
     EXPECT_EQ(netz.NeuronBei(80, 100), 0);
     EXPECT_EQ(netz.NeuronBei(110, 100), 1); // both squares: the later neuron, drawn on top
     EXPECT_EQ(netz.NeuronBei(142, 122), 1);
@@ -197,8 +188,8 @@ TEST(Zeichnen, NeuronBeiLiefertDenHoechstenIndex) {
 
 TEST(Zeichnen, WaagerechteVerbindung) {
     TNetz netz;
-    neuesNeuron(netz, 100, 100);
-    neuesNeuron(netz, 200, 100);
+    test::neuesNeuron(netz, 100, 100);
+    test::neuesNeuron(netz, 200, 100);
     netz.Verbinde(0, 1);
     netz.SetzeGewicht(0, 1, 0.5f);
     EXPECT_EQ(
@@ -238,8 +229,8 @@ TEST(Zeichnen, LinienendenWerdenGerundet) {
     for (const Fall& f : faelle) {
         TNetz netz;
         netz.Darstellung = PfeileZeigen;
-        neuesNeuron(netz, f.ax, f.ay);
-        neuesNeuron(netz, f.bx, f.by);
+        test::neuesNeuron(netz, f.ax, f.ay);
+        test::neuesNeuron(netz, f.bx, f.by);
         netz.Verbinde(0, 1);
         const Zeilen z = verbindung(netz, 0, 1);
         ASSERT_GE(z.size(), 2u);
@@ -268,8 +259,8 @@ TEST(Zeichnen, GewichtslagenTeilenGegenNullGerundet) {
     };
     for (const Fall& f : faelle) {
         TNetz netz;
-        neuesNeuron(netz, f.ax, f.ay);
-        neuesNeuron(netz, f.bx, f.by);
+        test::neuesNeuron(netz, f.ax, f.ay);
+        test::neuesNeuron(netz, f.bx, f.by);
         netz.Verbindungsmatrix[0][1] = f.art;
         EXPECT_EQ(verbindung(netz, 0, 1).back(), f.text) << f.bx << "," << f.by << " " << f.art;
     }
@@ -281,13 +272,13 @@ TEST(Zeichnen, GleicherMittelpunktUndSelbstverbindung) {
                           "Ellipse 48,58,52,62", "Fuellung 255,255,255", "Schrift 0,0,0",
                           "Text 36,54 0.00"};
     TNetz zwei;
-    neuesNeuron(zwei, 50, 60);
-    neuesNeuron(zwei, 50, 60);
+    test::neuesNeuron(zwei, 50, 60);
+    test::neuesNeuron(zwei, 50, 60);
     zwei.VerbindeBeide(0, 1);
     EXPECT_EQ(verbindung(zwei, 0, 1), erwartet);
 
     TNetz selbst;
-    neuesNeuron(selbst, 50, 60);
+    test::neuesNeuron(selbst, 50, 60);
     selbst.VerbindeBeide(0, 0);
     EXPECT_EQ(verbindung(selbst, 0, 0), erwartet);
 }
@@ -305,8 +296,8 @@ TEST(Zeichnen, DarstellungsFlags) {
     };
     for (const Fall& f : faelle) {
         TNetz netz;
-        neuesNeuron(netz, 100, 100).Anzeige = 0;
-        neuesNeuron(netz, 200, 100).Anzeige = 0;
+        test::neuesNeuron(netz, 100, 100).Anzeige = 0;
+        test::neuesNeuron(netz, 200, 100).Anzeige = 0;
         netz.Verbinde(0, 1);
         netz.Darstellung = f.darstellung;
         Protokoll p;
@@ -321,8 +312,8 @@ TEST(Zeichnen, FerneKoordinatenLaufenNichtUeber) {
     // Centres at the ends of the Int32 range (only a damaged net file holds them): differences
     // and box corners are formed without wrapping around, corners beyond the range are clamped.
     TNetz netz;
-    neuesNeuron(netz, INT_MIN, 0);
-    neuesNeuron(netz, INT_MAX, 0);
+    test::neuesNeuron(netz, INT_MIN, 0);
+    test::neuesNeuron(netz, INT_MAX, 0);
     netz.Verbinde(0, 1);
     EXPECT_EQ(verbindung(netz, 0, 1),
               (Zeilen{"BewegeZu -2147483624,0", "LinieZu 2147483623,0", "Fuellung 255,0,0",
@@ -346,9 +337,9 @@ TEST(Zeichnen, LeeresNetzZeichnetNichts) {
 TEST(Zeichnen, ErstAlleVerbindungenZeilenweiseDannDieNeuronen) {
     TNetz netz;
     netz.Darstellung = PfeileZeigen;
-    neuesNeuron(netz, 100, 100);
-    neuesNeuron(netz, 200, 100);
-    neuesNeuron(netz, 200, 200).Anzeige = 0;
+    test::neuesNeuron(netz, 100, 100);
+    test::neuesNeuron(netz, 200, 100);
+    test::neuesNeuron(netz, 200, 200).Anzeige = 0;
     netz.Verbinde(2, 0);
     netz.Verbinde(1, 2);
     netz.Verbinde(0, 1);
@@ -397,8 +388,8 @@ class Ablage : public Zwischenablage {
 
 TEST(Zeichnen, KopiereInZwischenablage) {
     TNetz netz;
-    neuesNeuron(netz, 100, 100);
-    neuesNeuron(netz, 200, 100);
+    test::neuesNeuron(netz, 100, 100);
+    test::neuesNeuron(netz, 200, 100);
     netz.Verbinde(0, 1);
     Protokoll direkt;
     netz.ZeichneNetz(direkt);

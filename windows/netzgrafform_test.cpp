@@ -61,14 +61,6 @@ class FakeEditor : public NeuronEditor {
     NeuronEditor* vorher_;
 };
 
-void neuesNeuron(TNetz& netz, int x, int y) {
-    auto n = std::make_unique<TGrafikNeuron>();
-    n->X = x;
-    n->Y = y;
-    n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
-    netz.Hinzufuegen(std::move(n));
-}
-
 QString matrix(const TNetz& n) {
     return QStringLiteral("%1 %2 %3")
         .arg(n.Verbindungsmatrix[0][1])
@@ -183,7 +175,7 @@ class NetzgrafformTest : public QObject {
 
     void hoechstens60Neuronen() {
         for (int i = 0; i < MaxNeuronen; ++i)
-            neuesNeuron(netz, 30 + 40 * (i % 15), 30 + 40 * (i / 15));
+            test::neuesNeuron(netz, 30 + 40 * (i % 15), 30 + 40 * (i / 15));
         umgebung.werkzeug = Werkzeug::Neuron;
         druecke(Qt::LeftButton, QPoint(700, 400));
         lasseLos(Qt::LeftButton, QPoint(700, 400));
@@ -238,8 +230,8 @@ class NetzgrafformTest : public QObject {
         QFETCH(QString, nachher);
         QFETCH(bool, aktualisiert);
         QFETCH(QString, meldung);
-        neuesNeuron(netz, 100, 100);
-        neuesNeuron(netz, 300, 100);
+        test::neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 300, 100);
         const QStringList v = vorher.split(' ');
         netz.Verbindungsmatrix[0][1] = v[0].toFloat();
         netz.Verbindungsmatrix[1][0] = v[1].toFloat();
@@ -266,8 +258,8 @@ class NetzgrafformTest : public QObject {
 
     // The rubber band follows the mouse and is taken back completely.
     void gummiband() {
-        neuesNeuron(netz, 100, 100);
-        neuesNeuron(netz, 300, 100);
+        test::neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 300, 100);
         netz.VerbindeBeide(0, 1);
         form->Aktualisieren();
         const QImage vorher = box().Bild().copy();
@@ -309,8 +301,8 @@ class NetzgrafformTest : public QObject {
         QFETCH(bool, raster);
         QFETCH(QPoint, los);
         QFETCH(QPoint, mitte);
-        neuesNeuron(netz, 100, 100);
-        neuesNeuron(netz, 300, 300);
+        test::neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 300, 300);
         netz.Verbinde(0, 1);
         form->Aktualisieren();
         umgebung.werkzeug = werkzeug;
@@ -327,7 +319,7 @@ class NetzgrafformTest : public QObject {
 
     // While the left button moves a neuron, only its bare circle follows the mouse.
     void kreisFolgtDerMaus() {
-        neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 100, 100);
         form->Aktualisieren();
         umgebung.werkzeug = Werkzeug::Bewege;
         druecke(Qt::LeftButton, QPoint(100, 100));
@@ -350,7 +342,7 @@ class NetzgrafformTest : public QObject {
     }
     void rechteTasteEditiert() {
         QFETCH(Werkzeug, werkzeug);
-        neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 100, 100);
         form->Aktualisieren();
         umgebung.werkzeug = werkzeug;
         druecke(Qt::RightButton, QPoint(300, 300));
@@ -387,7 +379,7 @@ class NetzgrafformTest : public QObject {
         QFETCH(Werkzeug, werkzeug);
         QFETCH(Qt::MouseButton, taste);
         QFETCH(QPoint, ort);
-        neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 100, 100);
         netz.Gesichert = true;
         umgebung.werkzeug = werkzeug;
         druecke(taste, ort);
@@ -403,8 +395,8 @@ class NetzgrafformTest : public QObject {
     }
     void neuronVerschwindetWaehrendDesZiehens() {
         QFETCH(Werkzeug, werkzeug);
-        neuesNeuron(netz, 100, 100);
-        neuesNeuron(netz, 300, 100);
+        test::neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 300, 100);
         form->Aktualisieren();
         umgebung.werkzeug = werkzeug;
         druecke(Qt::LeftButton, QPoint(300, 100));
@@ -419,7 +411,7 @@ class NetzgrafformTest : public QObject {
 
     // Neurons far below the window (a 30-input perceptron reaches Y = 2100) can be scrolled to.
     void grosseNetzeErreichbar() {
-        neuesNeuron(netz, 80, 2100);
+        test::neuesNeuron(netz, 80, 2100);
         form->Aktualisieren();
         QVERIFY(form->PaintBox1->height() >= 2122);
         QVERIFY(form->PaintBox1->width() >= 700);

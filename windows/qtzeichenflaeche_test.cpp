@@ -12,6 +12,7 @@
 #include "netz.h"
 #include "qtzeichenflaeche.h"
 #include "qtzwischenablage.h"
+#include "testhilfe.h"
 
 using namespace nervalo;
 
@@ -29,20 +30,10 @@ QRgb farbe(const QImage& b, int x, int y) {
 
 constexpr QRgb weiss = 0xFFFFFF, schwarz = 0x000000, rot = 0xFF0000, gruen = 0x00FF00;
 
-TGrafikNeuron& neuesNeuron(TNetz& netz, int x, int y, std::uint8_t schichttyp = Hiddenschicht) {
-    auto n = std::make_unique<TGrafikNeuron>();
-    n->X = x;
-    n->Y = y;
-    n->Schichttyp = schichttyp;
-    n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
-    netz.Hinzufuegen(std::move(n));
-    return netz.Neuron(netz.Anzahl() - 1);
-}
-
 // A net of an input neuron at (100, 100) connected one-way to a neuron at (200, 100).
 void zweiNeuronen(TNetz& netz) {
-    neuesNeuron(netz, 100, 100, Inputschicht);
-    neuesNeuron(netz, 200, 100);
+    test::neuesNeuron(netz, 100, 100, Inputschicht);
+    test::neuesNeuron(netz, 200, 100);
     netz.Verbinde(0, 1);
 }
 
@@ -156,7 +147,7 @@ void QtZeichenflaecheTest::stempelZeichnenWieQPainter() {
 void QtZeichenflaecheTest::nichtXorZweimalStelltDasBildWiederHer() {
     TNetz netz;
     zweiNeuronen(netz);
-    neuesNeuron(netz, 150, 160, Outputschicht);
+    test::neuesNeuron(netz, 150, 160, Outputschicht);
     netz.VerbindeBeide(1, 2);
     QImage bild = weissesBild();
     QtZeichenflaeche c(bild);
