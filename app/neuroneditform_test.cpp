@@ -29,6 +29,8 @@ auto werte(const TGrafikNeuron& n) {
 
 TGrafikNeuron neuron(std::uint8_t schicht, float output = 0.2f, float sollwert = 0.3f) {
     TGrafikNeuron n;
+    n.SetzeInput(0, 2.0f);
+    n.SetzeGewicht(0, 0.75f);
     n.Bezeichnung = "N3";
     n.Schichttyp = schicht;
     n.Output = output;
@@ -38,8 +40,6 @@ TGrafikNeuron neuron(std::uint8_t schicht, float output = 0.2f, float sollwert =
     n.Xi = 0.4f;
     n.Aktionsfunktion = tanh_;
     n.Outputfunktion = binaer;
-    n.Inputs[0] = 2.0f;
-    n.Gewichte[0] = 0.75f;
     return n;
 }
 

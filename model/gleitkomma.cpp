@@ -11,6 +11,16 @@ void wirf(const char* text) {
 }
 
 float addiereProduktLang(float s, float a, float b) {
+    // A double sum that lies halfway between two floats is often exact (sums of short
+    // mantissas, such as inputs of 0 and 1): then it rounds as the exact value does. The
+    // rounding error of the sum, found as by Knuth's two-sum, tells.
+    const double p = static_cast<double>(a) * b;
+    const double x = p + s;
+    const std::uint64_t betrag = bits::betrag(x);
+    if (betrag - bits::Kleinste <= bits::Groesste - bits::Kleinste) {
+        const double t = x - s;
+        if ((s - (x - t)) + (p - t) == 0.0) return static_cast<float>(x);
+    }
     return speichere(static_cast<long double>(a) * b + s);
 }
 

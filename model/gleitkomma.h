@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cfloat>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -76,29 +77,76 @@ inline long double expSingle(float x) {
 // speichere(static_cast<long double>(a) * b + s), out of line.
 float addiereProduktLang(float s, float a, float b);
 
+// Bits of a double's magnitude, and the bits below float's precision.
+namespace bits {
+inline constexpr std::uint64_t Vorzeichen = std::uint64_t{1} << 63;
+inline constexpr std::uint64_t Rest = (std::uint64_t{1} << 29) - 1;
+inline constexpr std::uint64_t Halb = std::uint64_t{1} << 28;
+inline constexpr auto Kleinste = std::bit_cast<std::uint64_t>(double{FLT_MIN});
+inline constexpr auto Groesste = std::bit_cast<std::uint64_t>(double{FLT_MAX});
+inline std::uint64_t betrag(double x) {
+    return std::bit_cast<std::uint64_t>(x) & ~Vorzeichen;
+}
+} // namespace bits
+
+// x is one operation on floats (a sum, a difference or s + a * b with an exact product) done in
+// double. True when static_cast<float>(x) is what the same operation stores by way of long
+// double. The two types differ only in rounding the exact result r to 53 or to 64 bits before
+// it goes to float. Each way gives the float nearest r unless the intermediate value lands
+// exactly halfway between two floats. Such a point has 25 bits; if the long double value is
+// one, r lies within half a long double place of it, so the double value is the same point.
+// Hence a double value that is not halfway proves that both ways give the float nearest r. A
+// zero is exact in both, with the same sign. Halfway values and values outside float's normal
+// range (tiny, overflowing, infinite or NaN) need the long double way.
+inline bool wieLang(double x) {
+    const std::uint64_t b = bits::betrag(x);
+    return (b - bits::Kleinste <= bits::Groesste - bits::Kleinste &&
+            (b & bits::Rest) != bits::Halb) ||
+           b == 0;
+}
+
+// Stores a double that holds an exact result (the product of two floats): its rounding to
+// float is the only one, as with long double. Overflow throws as in speichere.
+inline float speichereExakt(double x) {
+    const float f = static_cast<float>(x);
+    if (f - f != 0.0f) wirf(f != f ? Ungueltig : Ueberlauf);
+    return f;
+}
+
 // One step of a weighted sum: s + a * b in long double, stored as float. The result is always
-// exactly speichere(static_cast<long double>(a) * b + s).
-//
-// The weighted sums are serial chains, and the round trip of the long double through memory is
-// their slowest link, so the step is tried in double first. a * b has at most 48 bits and is
-// exact in both types; they differ only in rounding the exact sum x to 53 or to 64 bits before
-// it goes to float. Each way gives the float nearest x unless the intermediate value lands
-// exactly halfway between two floats. Such a point has 25 bits; if the long double value is one,
-// x lies within half a long double place of it, so the double value is the same point. Hence a
-// double value that is not halfway proves that both ways give the float nearest x. A zero sum
-// is exact in both, with the same sign. Halfway values and values outside float's normal range
-// (tiny, overflowing, infinite or NaN) take the long double path, addiereProduktLang.
+// exactly speichere(static_cast<long double>(a) * b + s). The weighted sums are serial chains,
+// and the round trip of the long double through memory is their slowest link, so the step is
+// done in double (a * b has at most 48 bits and is exact there) where wieLang allows.
 inline float addiereProdukt(float s, float a, float b) {
     const double x = static_cast<double>(a) * b + s;
-    constexpr std::uint64_t Vorzeichen = std::uint64_t{1} << 63;
-    constexpr std::uint64_t Rest = (std::uint64_t{1} << 29) - 1; // bits below float's precision
-    constexpr std::uint64_t Halb = std::uint64_t{1} << 28;
-    constexpr auto Kleinste = std::bit_cast<std::uint64_t>(double{FLT_MIN});
-    constexpr auto Groesste = std::bit_cast<std::uint64_t>(double{FLT_MAX});
-    const std::uint64_t betrag = std::bit_cast<std::uint64_t>(x) & ~Vorzeichen;
-    if ((betrag - Kleinste <= Groesste - Kleinste && (betrag & Rest) != Halb) || betrag == 0)
-        return static_cast<float>(x);
+    if (wieLang(x)) return static_cast<float>(x);
     return addiereProduktLang(s, a, b);
+}
+
+// y is a double computed for an exact value v with a few roundings, so that it lies within
+// 2^9 places of its binade from v; a long double computed for v lies far closer. When y is a
+// normal float value at least 2^12 places away from every point halfway between two floats,
+// both lie on y's side of each such point and round to the same float: static_cast<float>(y)
+// is what the long double way stores. Otherwise (about one value in 65,000, and all values
+// outside float's normal range) the caller takes the long double way.
+inline bool eindeutigGerundet(double y) {
+    constexpr std::uint64_t Rand = std::uint64_t{1} << 12;
+    const std::uint64_t b = bits::betrag(y);
+    return b - bits::Kleinste <= bits::Groesste - bits::Kleinste &&
+           (b & bits::Rest) - (bits::Halb - Rand) > 2 * Rand;
+}
+
+// A weight plus its learning step: w + o * schritt in long double, stored as float, where
+// schritt is a delta times sigma (exact in double). In double the product and the sum are
+// rounded once each; the error is at most a double place of the larger of the two, which the
+// margin of eindeutigGerundet covers as long as the product is not much larger than the sum
+// (no deep cancellation). A zero product leaves w exact in both types.
+inline float addiereSchritt(float w, float o, double schritt) {
+    const double produkt = o * schritt;
+    const double y = produkt + w;
+    if (produkt == 0.0 || (eindeutigGerundet(y) && std::fabs(produkt) <= 256.0 * std::fabs(y)))
+        return static_cast<float>(y);
+    return speichere(o * static_cast<long double>(schritt) + w);
 }
 
 } // namespace nervalo::gk

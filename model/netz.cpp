@@ -120,8 +120,17 @@ void TNetz::BerechneDelta(int i) {
     const int n = Anzahl();
     switch (neuron.Schichttyp) {
     case Outputschicht: {
+        const float ableitung = neuron.Ableitung(n);
+        // In double first: two roundings of at most half a place each, far within the margin
+        // of gk::eindeutigGerundet; a zero difference makes an exact zero in both types.
+        const double abweichungD = static_cast<double>(neuron.Sollwert) - neuron.Output;
+        const double d = ableitung * abweichungD;
+        if (gk::eindeutigGerundet(d) || abweichungD == 0.0) {
+            Delta[i] = static_cast<float>(d);
+            break;
+        }
         const long double abweichung = static_cast<long double>(neuron.Sollwert) - neuron.Output;
-        Delta[i] = gk::speichere(neuron.Ableitung(n) * abweichung);
+        Delta[i] = gk::speichere(ableitung * abweichung);
         break;
     }
     case Inputschicht:
@@ -140,7 +149,7 @@ void TNetz::BerechneDelta(int i) {
             for (int j = i + 1; j < n; ++j)
                 s = gk::speichere(static_cast<long double>(Delta[j]) * Gewichtsmatrix[i][j] + s);
         }
-        Delta[i] = gk::speichere(static_cast<long double>(neuron.Ableitung(n)) * s);
+        Delta[i] = gk::speichereExakt(static_cast<double>(neuron.Ableitung(n)) * s);
         break;
     }
     }
@@ -151,12 +160,11 @@ void TNetz::Backpropagiere(float sigma) {
         if (Neuron(j).Schichttyp == Inputschicht) continue;
         BerechneDelta(j);
         // Outputs, deltas and sigma are finite, so only the stored weight can overflow.
-        const long double schritt = static_cast<long double>(Delta[j]) * sigma;
+        const double schritt = static_cast<double>(Delta[j]) * sigma; // exact
         for (std::uint64_t quellen = spalte(Verbindungsmatrix, j, j); quellen != 0;) {
             const int i = std::bit_width(quellen) - 1; // from j - 1 down to 0
             quellen ^= std::uint64_t{1} << i;
-            const long double w = Neuron(i).Output * schritt + Gewichtsmatrix[i][j];
-            SetzeGewicht(i, j, gk::speichere(w));
+            SetzeGewicht(i, j, gk::addiereSchritt(Gewichtsmatrix[i][j], Neuron(i).Output, schritt));
         }
     }
 }
@@ -166,6 +174,14 @@ float TNetz::Fehler() const {
     for (int i = 0; i < Anzahl(); ++i) {
         const TGrafikNeuron& neuron = Neuron(i);
         if (neuron.Schichttyp != Outputschicht) continue;
+        // In double first: a few roundings of half a place, no cancellation (all terms are at
+        // least 0), far within the margin of gk::eindeutigGerundet. A zero is exact.
+        const double dd = static_cast<double>(neuron.Sollwert) - neuron.Output;
+        const double y = dd * dd * 0.5 + e;
+        if (gk::eindeutigGerundet(y) || y == 0.0) {
+            e = static_cast<float>(y);
+            continue;
+        }
         const long double d = static_cast<long double>(neuron.Sollwert) - neuron.Output;
         e = gk::speichere(d * d * 0.5L + e);
     }

@@ -135,7 +135,7 @@ TEST(Netz, SelbstverbindungWirktAbDemNaechstenPass) {
     netz.Neuron(0).Aktionsfunktion = linear;
     netz.VerbindeBeide(0, 0);
     netz.SetzeGewicht(0, 0, 0.5f);
-    netz.Neuron(0).Inputs[0] = 0.0f;
+    netz.Neuron(0).SetzeInput(0, 0.0f);
     netz.Propagiere(); // output 0, sent to itself
     EXPECT_EQ(netz.Neuron(0).Output, 0.0f);
     netz.Neuron(0).Theta = -0.5f; // sum 0 -> d 0.5

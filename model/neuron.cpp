@@ -1,6 +1,9 @@
 #include "neuron.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "gleitkomma.h"
 #include "meldungen.h"
@@ -16,15 +19,71 @@ struct Eingang {
     float u;
 };
 
+// Both in double where that stores the same (see gk::wieLang): the product is exact there. The
+// defaults Theta = +0 and Parameter = 1 change nothing (x - (+0) is x, also for -0).
 Eingang eingang(float x, float theta, float parameter) {
-    const float d = gk::speichere(static_cast<long double>(x) - theta);
-    const float u = gk::speichere(static_cast<long double>(d) * parameter);
-    return {d, u};
+    float d = x;
+    if (std::bit_cast<std::uint32_t>(theta) != 0) {
+        const double differenz = static_cast<double>(x) - theta;
+        d = gk::wieLang(differenz) ? static_cast<float>(differenz)
+                                   : gk::speichere(static_cast<long double>(x) - theta);
+    }
+    if (parameter == 1.0f) return {d, d};
+    return {d, gk::speichereExakt(static_cast<double>(d) * parameter)};
+}
+
+// The sigmoid's value 1 / (e + 1) and slope Parameter * e / (e + 1)^2, e = exp(-u), first in
+// double: the exponential is off by less than a double place and each of the few operations
+// by half a place, far within the margin of gk::eindeutigGerundet. Where that does not settle
+// the float, or |u| > 80 (where the exponentials grow beyond what the margin was reckoned
+// for), the long double way decides. The double exponential costs a fraction of the long
+// double one, which dominated a small net's training step.
+constexpr float SchnellBis = 80.0f;
+
+// e = exp(-u) and r = 1 / (e + 1) in double for one u. A training step needs them twice for
+// each neuron, in the forward pass and again for the derivative, so the last ones computed
+// are kept, each in the slot gk::potenzPlatz of its u.
+struct Logistik {
+    std::uint32_t u = 0; // +0
+    double e = 1.0, r = 0.5;
+};
+thread_local std::array<Logistik, 256> logistik{};
+
+const Logistik& logistikDouble(float u) {
+    const auto bits = std::bit_cast<std::uint32_t>(u);
+    Logistik& l = logistik[gk::potenzPlatz(bits)];
+    if (l.u != bits) {
+        const double e = std::exp(-static_cast<double>(u));
+        l = {bits, e, 1.0 / (e + 1.0)};
+    }
+    return l;
+}
+
+float sigmoidWert(float u) {
+    if (std::fabs(u) <= SchnellBis) {
+        const double y = logistikDouble(u).r;
+        if (gk::eindeutigGerundet(y)) return static_cast<float>(y);
+    }
+    return gk::speichere(1.0L / (gk::expSingle(-u) + 1.0L));
+}
+
+// Parameter * e * r * r: no division; a few more roundings, still far within the margin.
+float sigmoidSteigung(float u, float parameter) {
+    if (std::fabs(u) <= SchnellBis) {
+        const Logistik& l = logistikDouble(u);
+        const double y = (parameter * l.e) * (l.r * l.r);
+        if (gk::eindeutigGerundet(y) || parameter == 0.0f) return static_cast<float>(y);
+    }
+    // u is finite, and so is Parameter. Only the square can overflow; where it does not,
+    // Parameter * e is finite too, and the square is at least 1.
+    const long double e = gk::expSingle(-u);
+    const long double quadrat = gk::mul(e + 1.0L, e + 1.0L);
+    return gk::speichere(parameter * e / quadrat);
 }
 
 } // namespace
 
-float TNeuron::Inputsumme(int slots) const {
+float TNeuron::summe(int slots) const {
     float s = 0.0f;
     for (int i = 0; i < slots; ++i)
         // Inputs are always finite, so a zero weight adds a zero product. That leaves the sum
@@ -44,7 +103,7 @@ float TNeuron::Aktion(float x) const {
     const auto [d, u] = eingang(x, Theta, Parameter);
     switch (Aktionsfunktion) {
     case sigmoid: // the denominator is at least 1
-        return gk::speichere(1.0L / (gk::expSingle(-u) + 1.0L));
+        return sigmoidWert(u);
     case tanh_: {
         const long double ep = gk::expSingle(u);
         const long double em = gk::expSingle(-u);
@@ -62,13 +121,8 @@ float TNeuron::Aktion(float x) const {
 float TNeuron::Ableitung(int slots) const {
     const auto [d, u] = eingang(Inputsumme(slots), Theta, Parameter);
     switch (Aktionsfunktion) {
-    case sigmoid: {
-        // u is finite, and so is Parameter. Only the square can overflow; where it does not,
-        // Parameter * e is finite too, and the square is at least 1.
-        const long double e = gk::expSingle(-u);
-        const long double quadrat = gk::mul(e + 1.0L, e + 1.0L);
-        return gk::speichere(Parameter * e / quadrat);
-    }
+    case sigmoid:
+        return sigmoidSteigung(u, Parameter);
     case tanh_: {
         const long double n = gk::add(gk::expSingle(u), gk::expSingle(-u));
         return gk::speichere(gk::div(4.0L * Parameter, gk::mul(n, n)));
@@ -91,11 +145,6 @@ float TNeuron::Ausgabe(float a) const {
 void TNeuron::BerechneOutput(int slots) {
     if (Schichttyp == Inputschicht) return;
     Output = Ausgabe(Aktion(Inputsumme(slots)));
-}
-
-void TNeuron::SetzeInput(int i, float v) {
-    Inputs[i] = v;
-    if (Schichttyp == Inputschicht) Schichttyp = Hiddenschicht;
 }
 
 void TNeuron::SetzeOutput(float v) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,21 @@ inline constexpr std::uint8_t binaer = 1;
 // Number of input and weight slots of a neuron (and rows/columns of the net's matrices).
 inline constexpr int Slots = 61;
 
+// The values of a neuron's slots, read like an array. They change only through
+// TNeuron::SetzeInput and SetzeGewicht, so that the neuron knows when the input sum it
+// remembers is stale.
+class Slotwerte {
+  public:
+    float operator[](std::size_t i) const { return werte_[i]; }
+    const float* data() const { return werte_.data(); }
+    operator const std::array<float, Slots>&() const { return werte_; }
+    bool operator==(const Slotwerte&) const = default;
+
+  private:
+    friend class TNeuron;
+    std::array<float, Slots> werte_{};
+};
+
 // One neuron: 61 weighted input slots, threshold, slope, activation and output function.
 // All arithmetic runs in long double and is rounded to float where a value is stored; a
 // floating-point fault throws Fehler and leaves the neuron's fields as they were.
@@ -36,22 +52,45 @@ class TNeuron {
     std::uint8_t Outputfunktion = identisch;
     float Xi = 0.5f;
     std::int32_t LetzterInput = 0;
-    std::array<float, Slots> Inputs{};
-    std::array<float, Slots> Gewichte{};
+    Slotwerte Inputs;
+    Slotwerte Gewichte;
     float Output = 0.0f;
     float Sollwert = 0.0f;
 
     // Weighted input sum over slots 0 .. slots-1 in slot order, stored as float after each
-    // addition. A net passes its neuron count: the slots beyond it carry weight 0.
-    float Inputsumme(int slots = Slots) const;
+    // addition. A net passes its neuron count: the slots beyond it carry weight 0. The sum is
+    // remembered until a slot changes: a training step needs it twice, for the output and
+    // again for the derivative.
+    // (Parameters here are not called "slots": that is a macro where Qt is included.)
+    float Inputsumme(int anzahl = Slots) const {
+        if (anzahl != gemerkteSlots_) {
+            gemerkteSumme_ = summe(anzahl);
+            gemerkteSlots_ = anzahl;
+        }
+        return gemerkteSumme_;
+    }
     float Aktion(float x) const;
     float Ableitung(int slots = Slots) const;
     float Ausgabe(float a) const;
     void BerechneOutput(int slots = Slots);
-    void SetzeInput(int i, float v);
-    void SetzeGewicht(int i, float w) { Gewichte[i] = w; }
+    void SetzeInput(int i, float v) {
+        Inputs.werte_[i] = v;
+        gemerkteSlots_ = KeineSumme;
+        if (Schichttyp == Inputschicht) Schichttyp = Hiddenschicht;
+    }
+    void SetzeGewicht(int i, float w) {
+        Gewichte.werte_[i] = w;
+        gemerkteSlots_ = KeineSumme;
+    }
     void SetzeOutput(float v);
     void SetzeInputAnzahl(std::int32_t n);
+
+  private:
+    float summe(int anzahl) const;
+    // The input sum over gemerkteSlots_ slots, or KeineSumme. Not for use from several threads.
+    static constexpr int KeineSumme = -1;
+    mutable int gemerkteSlots_ = KeineSumme;
+    mutable float gemerkteSumme_ = 0.0f;
 };
 
 // Display field Anzeige: bit 2 (value 4) draws label and output.

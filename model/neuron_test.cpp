@@ -70,6 +70,39 @@ TEST(Neuron, InputsummeRundetNachJederAdditionAufSingle) {
     EXPECT_EQ(n.Inputsumme(), 6.0f);
 }
 
+// The neuron remembers its input sum; every way a slot can change must make it count again.
+TEST(Neuron, GemerkteInputsummeFolgtJederAenderung) {
+    struct Schritt {
+        const char* was;
+        void (*aendere)(TNeuron&);
+        int anzahl; // slots counted
+        float summe;
+    } schritte[] = {
+        {"start", [](TNeuron&) {}, 3, 2.0f},
+        {"again", [](TNeuron&) {}, 3, 2.0f},
+        {"input", [](TNeuron& n) { n.SetzeInput(0, 3.0f); }, 3, 6.0f},
+        {"weight", [](TNeuron& n) { n.SetzeGewicht(0, 0.5f); }, 3, 1.5f},
+        {"input of a zero weight", [](TNeuron& n) { n.SetzeInput(1, 4.0f); }, 3, 1.5f},
+        {"its weight", [](TNeuron& n) { n.SetzeGewicht(1, 0.5f); }, 3, 3.5f},
+        {"slot outside the count", [](TNeuron& n) { n.SetzeGewicht(5, 8.0f); }, 3, 3.5f},
+        {"more slots", [](TNeuron&) {}, 6, 11.5f},
+        {"fewer slots", [](TNeuron&) {}, 3, 3.5f},
+        {"all slots", [](TNeuron& n) { n.SetzeInput(60, 2.0f), n.SetzeGewicht(60, 1.0f); }, Slots,
+         13.5f},
+        {"copied", [](TNeuron& n) { n = TNeuron(n); }, Slots, 13.5f},
+        {"assigned", [](TNeuron& n) { n = TNeuron(); }, Slots, 0.0f},
+    };
+    TNeuron n;
+    n.SetzeInput(0, 1.0f);
+    n.SetzeGewicht(0, 2.0f);
+    n.SetzeInput(5, 1.0f);
+    for (const Schritt& s : schritte) {
+        s.aendere(n);
+        EXPECT_EQ(n.Inputsumme(s.anzahl), s.summe) << s.was;
+        EXPECT_EQ(TNeuron(n).Inputsumme(s.anzahl), s.summe) << s.was << " (copy)";
+    }
+}
+
 struct AktionsFall {
     const char* name;
     std::uint8_t funktion;

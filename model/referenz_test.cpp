@@ -488,3 +488,106 @@ TEST(Referenz, SummenschrittWieInLongDouble) {
             << zeige(s) << " + " << zeige(a) << " * " << zeige(b);
     }
 }
+
+// The sigmoid's value and slope are first computed in double and fall back to long double only
+// where the double value cannot settle the float. Swept over many arguments and slopes, both
+// must match the plain formulas bit for bit, faults included.
+TEST(Referenz, SigmoidWieInLongDouble) {
+    std::mt19937 g(7);
+    std::uniform_real_distribution<float> breit(-90.0f, 90.0f), exponent(-40.0f, 6.5f);
+    auto argument = [&](int art) {
+        switch (art) {
+        case 0:
+            return breit(g);
+        case 1: // small and large magnitudes of either sign
+            return std::copysign(std::exp2(exponent(g)), breit(g));
+        case 2: // around the border of the double way
+            return std::nextafter(80.0f, 0.0f) + static_cast<float>(g() % 5) * 0x1p-17f -
+                   (g() % 2 ? 0.0f : 160.0f);
+        default: // any float of magnitude below 128
+            for (;;) {
+                const float f = std::bit_cast<float>(static_cast<std::uint32_t>(g()));
+                if (std::fabs(f) < 128.0f) return f;
+            }
+        }
+    };
+    static constexpr float Parameter[] = {1.0f, 0.5f, 2.5f, -0.75f, 0.0f, 1e-40f, 3e38f, 1e-3f};
+    int unentschieden = 0;
+    for (float p : Parameter)
+        for (int k = 0; k < 40000; ++k) {
+            const float x = argument(k % 4);
+            TNeuron n;
+            n.Parameter = p;
+            n.Theta = k % 8 == 0 ? breit(g) : 0.0f;
+            n.SetzeInput(0, x);
+            n.SetzeGewicht(0, 1.0f);
+            referenz::Neuron r{1, sigmoid, identisch, p, n.Theta, 0.5f, 0.0f, 0.0f, {}, {}};
+            r.inputs[0] = x;
+            r.gewichte[0] = 1.0f;
+            for (int was = 0; was < 2; ++was) {
+                std::optional<std::string> erwartet, erhalten;
+                float soll = 0.0f, ist = 0.0f;
+                try {
+                    soll = was == 0 ? referenz::aktion(r, x) : referenz::ableitung(r);
+                } catch (const referenz::Fault& f) {
+                    erwartet = f.text;
+                }
+                try {
+                    ist = was == 0 ? n.Aktion(x) : n.Ableitung(1);
+                } catch (const nervalo::Fehler& f) {
+                    erhalten = f.what();
+                }
+                ASSERT_EQ(erhalten, erwartet) << zeige(x) << " parameter " << zeige(p);
+                ASSERT_EQ(bits(ist), bits(soll))
+                    << (was == 0 ? "value at " : "slope at ") << zeige(x) << " parameter "
+                    << zeige(p) << " theta " << zeige(n.Theta);
+            }
+            const float u = x * p;
+            if (n.Theta == 0.0f && std::isfinite(u) && std::fabs(u) <= 80.0f &&
+                !gk::eindeutigGerundet(1.0 / (std::exp(-static_cast<double>(u)) + 1.0)))
+                ++unentschieden;
+        }
+    // The sample must reach values that only the long double way settles.
+    EXPECT_GT(unentschieden, 0);
+}
+
+// A weight plus its learning step, first in double: against the plain formula, with products
+// that nearly cancel the weight, tiny and huge values, and zero steps.
+TEST(Referenz, GewichtsschrittWieInLongDouble) {
+    std::mt19937 g(11);
+    std::uniform_real_distribution<float> eins(-1.0f, 1.0f);
+    static constexpr float Sigmen[] = {1.0f, 0.5f, 2.5f, -0.75f, 1e30f, 1e-40f, 0.0f};
+    auto wert = [&] {
+        switch (g() % 4) {
+        case 0:
+            return std::bit_cast<float>(static_cast<std::uint32_t>(g()) & 0xBF7FFFFFu); // < 2
+        case 1:
+            return std::ldexp(eins(g), static_cast<int>(g() % 200) - 100);
+        default:
+            return eins(g);
+        }
+    };
+    for (int k = 0; k < 300000; ++k) {
+        const float o = wert(), delta = wert(), sigma = Sigmen[g() % std::size(Sigmen)];
+        const double schritt = static_cast<double>(delta) * sigma;
+        // Every third weight nearly cancels the step.
+        float w = wert();
+        if (k % 3 == 0) w = -static_cast<float>(o * schritt) * (1.0f + eins(g) * 0x1p-20f);
+        if (!std::isfinite(w)) continue;
+        std::optional<std::string> erwartet, erhalten;
+        float soll = 0.0f, ist = 0.0f;
+        try {
+            const long double s = referenz::check(static_cast<long double>(delta) * sigma);
+            soll = referenz::stored(referenz::check(o * s) + w);
+        } catch (const referenz::Fault& f) {
+            erwartet = f.text;
+        }
+        try {
+            ist = gk::addiereSchritt(w, o, schritt);
+        } catch (const nervalo::Fehler& f) {
+            erhalten = f.what();
+        }
+        ASSERT_EQ(erhalten, erwartet) << zeige(w) << " + " << zeige(o) << " * " << schritt;
+        ASSERT_EQ(bits(ist), bits(soll)) << zeige(w) << " + " << zeige(o) << " * " << schritt;
+    }
+}
