@@ -71,15 +71,7 @@ TNetztypForm::TNetztypForm(QWidget* parent) : QDialog(parent) {
     const QString arten[2] = {
         QStringLiteral("vorwärtsgerichtete Netze (3 Schichten)"),
         QStringLiteral("rückgekoppelte Netze (Mustererkennung nach Hopfield)")};
-    // The item texts are not bold: in bold the second one would not fit into the group.
-    QFont itemSchrift = font();
-    itemSchrift.setBold(false);
-    for (int i = 0; i < 2; ++i) {
-        NetztypKnopf[i] = new QRadioButton(arten[i], NetztypGruppe);
-        NetztypKnopf[i]->setFont(itemSchrift);
-        NetztypKnopf[i]->setGeometry(8, 18 + 21 * i, 345, 20);
-        NetztypWahl->addButton(NetztypKnopf[i], i);
-    }
+    Auswahlknoepfe(NetztypGruppe, NetztypWahl, arten, NetztypKnopf, 8, 18, 345, 20, 21);
     NetztypKnopf[0]->setChecked(true);
     connect(NetztypWahl, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
         if (!gewaehlt) return;
@@ -96,15 +88,8 @@ TNetztypForm::TNetztypForm(QWidget* parent) : QDialog(parent) {
     for (QSpinBox* s : {SpinEdit1, SpinEdit2, SpinEdit3})
         connect(s, &QSpinBox::valueChanged, this, [this] { SpinEdit1Change(); });
 
-    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
-                            this);
-    OKBtn->setGeometry(128, 220, 77, 27);
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                QStringLiteral("Abbrechen"), this);
-    CancelBtn->setGeometry(212, 220, 93, 27);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    OKBtn = OKKnopf(*this, 128, 220, 77, 27);
+    CancelBtn = AbbrechenKnopf(*this, 212, 220, 93, 27);
 
     QWidget* reihenfolge[] = {OKBtn,     CancelBtn, NetztypKnopf[0], NetztypKnopf[1],
                               SpinEdit1, SpinEdit2, SpinEdit3};
@@ -169,11 +154,7 @@ void TNetztypForm::SpinEdit1Change() {
 void TNetztypForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Befehl([&] {
-        if (const QScreen* bildschirm = screen()) {
-            QRect r = frameGeometry();
-            r.moveCenter(bildschirm->availableGeometry().center());
-            move(r.topLeft());
-        }
+        Zentriere(*this);
         OKBtn->setFocus();
     });
     FormActivate();

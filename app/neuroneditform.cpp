@@ -75,15 +75,8 @@ std::uint8_t outputfunktionAus(const QString& text) {
 TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
     FesterDialog(*this, QStringLiteral("Neuronwerte editieren"), 414, 395);
 
-    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
-                            this);
-    OKBtn->setGeometry(300, 310, 93, 27);
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                QStringLiteral("Abbrechen"), this);
-    CancelBtn->setGeometry(300, 350, 93, 27);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    OKBtn = OKKnopf(*this, 300, 310, 93, 27);
+    CancelBtn = AbbrechenKnopf(*this, 300, 350, 93, 27);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Einstellungen"), this);
     GroupBox1->setGeometry(24, 16, 257, 265);
@@ -93,15 +86,8 @@ TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
     SchichttypWahl = new QButtonGroup(this);
     const QString schichten[3] = {QStringLiteral("Inputschicht"), QStringLiteral("Hiddenschicht"),
                                   QStringLiteral("Outputschicht")};
-    // The item texts are not bold: in bold the narrow box would cut them off.
-    QFont itemSchrift = font();
-    itemSchrift.setBold(false);
-    for (int i = 0; i < 3; ++i) {
-        SchichttypKnopf[i] = new QRadioButton(schichten[i], SchichttypGruppe);
-        SchichttypKnopf[i]->setFont(itemSchrift);
-        SchichttypKnopf[i]->setGeometry(6, 17 + 17 * i, 105, 17);
-        SchichttypWahl->addButton(SchichttypKnopf[i], i);
-    }
+    Auswahlknoepfe(SchichttypGruppe, SchichttypWahl, schichten, SchichttypKnopf, 6, 17, 105, 17,
+                   17);
     SchichttypKnopf[Hiddenschicht]->setChecked(true);
     connect(SchichttypWahl, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
         if (gewaehlt) SchichttypGruppeClick();
@@ -164,11 +150,7 @@ void TNeuronEditForm::ComboBox2Change() {
 
 void TNeuronEditForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* bildschirm = screen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(bildschirm->availableGeometry().center());
-        move(r.topLeft());
-    }
+    Zentriere(*this);
     OKBtn->setFocus();
     FormActivate();
 }

@@ -25,15 +25,6 @@ const char* const BeispielHex = "03 00 00 00 04 00 00 00 "
                                 "00 00 00 00 00 00 80 3F 00 00 80 3F 00 00 00 00";
 const std::vector<float> BeispielWerte = {0, 0, 1, 1, 0, 1, 0, 1, 0, 1, 1, 0};
 
-std::string ausHex(const char* hex) {
-    std::istringstream ein(hex);
-    std::string bytes;
-    unsigned wert;
-    while (ein >> std::hex >> wert)
-        bytes.push_back(static_cast<char>(wert));
-    return bytes;
-}
-
 std::string int32(std::int32_t v) {
     const auto u = static_cast<std::uint32_t>(v);
     std::string s;
@@ -85,7 +76,7 @@ class Aufgabendatei : public ::testing::Test {
 
 TEST_F(Aufgabendatei, BeispielInBeideRichtungen) {
     SichereAufgabendatei(ordner / "xor.lrn", 3, 4, BeispielWerte);
-    EXPECT_EQ(test::liesDatei(ordner / "xor.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "xor.lrn"), test::ausHex(BeispielHex));
     EXPECT_EQ(test::Dateinamen(ordner), std::vector<std::string>{"xor.lrn"});
 
     const Gelesen g = liesAlle(ordner / "xor.lrn");
@@ -113,7 +104,7 @@ TEST_F(Aufgabendatei, FeindlicheKoepfe) {
         {"negative Anzahl", kopf(3, INT32_MIN) + drei, {}, "Datei beschädigt oder falsches Format"},
         {"riesig", kopf(INT32_MAX, INT32_MAX) + drei, dreiWerte, "Stream-Lesefehler"},
         {"S·n über 32 Bit", kopf(65536, 65536) + drei, dreiWerte, "Stream-Lesefehler"},
-        {"kürzer als die Zahlen", kopf(3, 4) + ausHex(BeispielHex).substr(8, 42),
+        {"kürzer als die Zahlen", kopf(3, 4) + test::ausHex(BeispielHex).substr(8, 42),
          std::vector<float>(BeispielWerte.begin(), BeispielWerte.begin() + 10),
          "Stream-Lesefehler"},
         {"keine Aufgaben", kopf(3, 0), {}, ""},
@@ -130,7 +121,7 @@ TEST_F(Aufgabendatei, FeindlicheKoepfe) {
 }
 
 TEST_F(Aufgabendatei, UeberspringenPrueftDieDateilaenge) {
-    test::schreibeDatei(ordner / "x.lrn", ausHex(BeispielHex));
+    test::schreibeDatei(ordner / "x.lrn", test::ausHex(BeispielHex));
     {
         AufgabendateiLeser leser(ordner / "x.lrn");
         leser.Ueberspringe(2);
@@ -169,7 +160,7 @@ TEST_F(Aufgabendatei, NichtZuOeffnen) {
         {ordner / "ordner.lrn", "Der angegebene Pfad ist ein Ordner."},
     };
     if (::geteuid() != 0) { // root reads everything
-        test::schreibeDatei(ordner / "gesperrt.lrn", ausHex(BeispielHex));
+        test::schreibeDatei(ordner / "gesperrt.lrn", test::ausHex(BeispielHex));
         fs::permissions(ordner / "gesperrt.lrn", fs::perms::none);
         faelle.push_back({ordner / "gesperrt.lrn", "Zugriff verweigert."});
     }
@@ -183,7 +174,7 @@ TEST_F(Aufgabendatei, NichtZuOeffnen) {
 TEST_F(Aufgabendatei, SpeichernZerstoertNieDieVorigeDatei) {
     test::schreibeDatei(ordner / "alt.lrn", "alter Inhalt");
     SichereAufgabendatei(ordner / "alt.lrn", 3, 4, BeispielWerte);
-    EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), test::ausHex(BeispielHex));
 
     // A file that cannot be created (here: the name of a folder) leaves everything as it was.
     fs::create_directory(ordner / "ordner.lrn");
@@ -192,7 +183,7 @@ TEST_F(Aufgabendatei, SpeichernZerstoertNieDieVorigeDatei) {
 
     // Values that do not fit the counts are a caller's mistake, never a short file.
     EXPECT_THROW(SichereAufgabendatei(ordner / "alt.lrn", 3, 4, {1, 2}), std::invalid_argument);
-    EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), test::ausHex(BeispielHex));
 }
 
 } // namespace

@@ -34,15 +34,6 @@ const char* const BeispielHex = "02 02 00 00 00 00 00 00 00 00 00 80 3F 00 00 00
                                 "00 80 3F 00 00 00 00 00 00 00 00 00 3F 00 00 80 "
                                 "3F";
 
-std::string ausHex(const char* hex) {
-    std::istringstream ein(hex);
-    std::string bytes;
-    unsigned wert;
-    while (ein >> std::hex >> wert)
-        bytes.push_back(static_cast<char>(wert));
-    return bytes;
-}
-
 TGrafikNeuron& neuesNeuron(TNetz& netz, int x, int y, const std::string& bezeichnung) {
     auto n = std::make_unique<TGrafikNeuron>();
     n->X = x;
@@ -157,14 +148,14 @@ TEST_F(Netzdatei, BeispielWirdByteGenauGeschrieben) {
     netz.Darstellung = 0;
     netz.Gesichert = false;
     netz.Speichern(ordner / "beispiel.net");
-    EXPECT_EQ(test::liesDatei(ordner / "beispiel.net"), ausHex(BeispielHex));
-    EXPECT_EQ(ausHex(BeispielHex).size(), 97u);
+    EXPECT_EQ(test::liesDatei(ordner / "beispiel.net"), test::ausHex(BeispielHex));
+    EXPECT_EQ(test::ausHex(BeispielHex).size(), 97u);
     EXPECT_TRUE(netz.Gesichert);
     EXPECT_TRUE(rekorder.liste.empty());
 }
 
 TEST_F(Netzdatei, BeispielWirdGelesen) {
-    test::schreibeDatei(ordner / "beispiel.net", ausHex(BeispielHex));
+    test::schreibeDatei(ordner / "beispiel.net", test::ausHex(BeispielHex));
     TNetz netz;
     netz.Darstellung = 0;
     netz.Laden(ordner / "beispiel.net");
@@ -253,7 +244,7 @@ TEST_F(Netzdatei, NetzOhneNeuronen) {
 TEST_F(Netzdatei, UngewoehnlicheWerteBleibenUnveraendert) {
     // Kinds beyond the known ones, NaN (with payload) and infinity survive load and save.
     // The records of N0 and N1 start at 37 and 67; both labels have two bytes.
-    std::string bytes = ausHex(BeispielHex);
+    std::string bytes = test::ausHex(BeispielHex);
     bytes[37 + 9 + 2] = 9;                                             // Schichttyp of N0
     bytes[67 + 18 + 2] = 7;                                            // Aktionsfunktion of N1
     bytes.replace(25, 4, std::string("\x01\x00\xA0\x7F", 4));          // weight 0 -> 1: NaN
@@ -352,7 +343,7 @@ TEST_F(Netzdatei, HoechstensEinundsechzigNeuronen) {
     TNetz voll;
     for (int i = 0; i < MaxNeuronen; ++i)
         neuesNeuron(voll, i, i, "");
-    std::istringstream beispiel(ausHex(BeispielHex));
+    std::istringstream beispiel(test::ausHex(BeispielHex));
     voll.LadenAus(beispiel);
     EXPECT_EQ(rekorder.liste, std::vector<test::Meldung>{Beschaedigt});
     EXPECT_EQ(voll.Anzahl(), MaxNeuronen);
@@ -372,7 +363,7 @@ TEST_F(Netzdatei, SpeichernErsetztDateiUndBehaeltRechte) {
     TNetz netz;
     baueBeispiel(netz);
     netz.Speichern(ordner / "alt.net");
-    EXPECT_EQ(test::liesDatei(ordner / "alt.net"), ausHex(BeispielHex));
+    EXPECT_EQ(test::liesDatei(ordner / "alt.net"), test::ausHex(BeispielHex));
     EXPECT_EQ(fs::status(ordner / "alt.net").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(test::Dateinamen(ordner), std::vector<std::string>{"alt.net"});

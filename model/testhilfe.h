@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,16 @@ inline TGrafikNeuron& neuesNeuron(TNetz& netz, int x, int y,
     n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
     netz.Hinzufuegen(std::move(n));
     return netz.Neuron(netz.Anzahl() - 1);
+}
+
+// Bytes from hexadecimal pairs separated by spaces ("00 80 3F").
+inline std::string ausHex(const char* hex) {
+    std::istringstream ein(hex);
+    std::string bytes;
+    unsigned wert;
+    while (ein >> std::hex >> wert)
+        bytes.push_back(static_cast<char>(wert));
+    return bytes;
 }
 
 // A file's bytes, written and read whole.
