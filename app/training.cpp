@@ -126,8 +126,14 @@ void TMainForm::trainingsschritt() {
     // after it, and the net may have changed.
     for (std::int32_t i = 0; i < AnzahlInput; ++i) {
         const float wert = TextZuZahl(fenster->Zelle(i + 1, r));
-        lernneuron(i).SetzeOutput(wert);
+        TGrafikNeuron& neuron = lernneuron(i);
+        const bool vorgebbar = neuron.Schichttyp == Inputschicht;
+        neuron.SetzeOutput(wert);
         if (!fenster) return;
+        // A neuron that is no input neuron refuses its value with a message. A loop would bring
+        // the same modal box back at once in every step, with no moment to press "Stop": the
+        // loop ends after this step.
+        if (!vorgebbar) fenster->Abbruch = true;
     }
     for (std::int32_t k = 0; k < AnzahlOutput; ++k) {
         const float wert = TextZuZahl(fenster->Zelle(AnzahlInput + k + 1, r));
