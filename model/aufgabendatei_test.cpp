@@ -181,6 +181,21 @@ TEST_F(Aufgabendatei, SpeichernZerstoertNieDieVorigeDatei) {
     EXPECT_THROW(SichereAufgabendatei(ordner / "ordner.lrn", 3, 4, BeispielWerte), Fehler);
     EXPECT_EQ(test::Dateinamen(ordner), (std::vector<std::string>{"alt.lrn", "ordner.lrn"}));
 
+    // A write-protected file stays as it is, though the folder would allow renaming over it.
+    if (::geteuid() != 0) { // root writes everything
+        fs::permissions(ordner / "alt.lrn", fs::perms::owner_read);
+        try {
+            SichereAufgabendatei(ordner / "alt.lrn", 3, 4, BeispielWerte);
+            ADD_FAILURE() << "saved over a write-protected file";
+        } catch (const Fehler& f) {
+            EXPECT_EQ(std::string(f.what()),
+                      "Datei \"" + (ordner / "alt.lrn").string() +
+                          "\" kann nicht erstellt werden. Zugriff verweigert.");
+        }
+        EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), test::ausHex(BeispielHex));
+        fs::permissions(ordner / "alt.lrn", fs::perms::owner_read | fs::perms::owner_write);
+    }
+
     // Values that do not fit the counts are a caller's mistake, never a short file.
     EXPECT_THROW(SichereAufgabendatei(ordner / "alt.lrn", 3, 4, {1, 2}), std::invalid_argument);
     EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), test::ausHex(BeispielHex));

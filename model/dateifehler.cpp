@@ -77,6 +77,10 @@ void ErsetzeDatei(const std::string& dateiname, const std::string& inhalt) {
     }
     fs::path ordner = fs::path(ziel).parent_path();
     if (ordner.empty()) ordner = ".";
+    // Renaming needs only the folder's permission: a file the user may not write (protected
+    // on purpose) must stay, as it would when written in place.
+    if (::access(ziel.c_str(), F_OK) == 0 && ::access(ziel.c_str(), W_OK) != 0)
+        WirfErstellfehler(dateiname, errno);
 
     std::string muster = (ordner / ".nervalo-XXXXXX").string();
     const int fd = ::mkstemp(muster.data());
