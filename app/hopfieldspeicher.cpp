@@ -4,8 +4,8 @@
 //
 // The cell in column c and row r of a grid with v rows belongs to the neuron at list position
 // v · c + r (column by column, the order in which the Hopfield grid net is built). The grid's own
-// column and row counts are used, not AnzahlInput and AnzahlHidden: the learning task window
-// rewrites those for its table, and the grid is what the user sees.
+// column and row counts are used, and AnzahlInput and AnzahlHidden are left alone: they map an
+// open learning task table to the neurons, and the grid is what the user sees.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -67,8 +67,6 @@ void TMainForm::HopfieldBtnClick() {
         QPointer<THopfieldForm> fenster = new THopfieldForm(*this, this);
         Hopfieldfenster = fenster;
         HopfieldfensterOffen = true;
-        AnzahlInput = h;
-        AnzahlHidden = v;
         // Laid out before it is shown, so that it is centred with its final size, and once more
         // when shown, when the label beside the grid has its real size.
         fenster->Auslegen(h, v);
