@@ -12,7 +12,9 @@ namespace {
 
 const QString Titel = QStringLiteral("Nervalo");
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // "Netz (*.net)|*.net" -> "Netz (*.net)": the Qt filter is the part before the bar.
 QString qtFilter(const std::string& filter) {
@@ -20,7 +22,9 @@ QString qtFilter(const std::string& filter) {
     return q(filter.substr(0, strich));
 }
 
-QFileDialog::Options optionen() { return QFileDialog::Options(); }
+QFileDialog::Options optionen() {
+    return QFileDialog::Options();
+}
 
 std::string mitEndung(const QString& pfad, const std::string& endung) {
     if (pfad.isEmpty() || endung.empty()) return pfad.toStdString();
@@ -35,7 +39,10 @@ class QtDialoge : public Dialoge {
         QMessageBox::critical(QApplication::activeWindow(), Titel, q(text));
     }
     void Hinweis(const std::string& text) override {
-        QMessageBox::information(QApplication::activeWindow(), Titel, q(text));
+        // A plain box: no icon, just the text and OK.
+        QMessageBox box(QMessageBox::NoIcon, Titel, q(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
     }
     bool Frage(const std::string& text) override {
         return QMessageBox::warning(QApplication::activeWindow(), Titel, q(text),
@@ -68,8 +75,8 @@ class QtDialoge : public Dialoge {
     std::optional<std::string> EingabeFrage(const std::string& titel, const std::string& frage,
                                             const std::string& vorgabe) override {
         bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), q(titel),
-                                                   q(frage), QLineEdit::Normal, q(vorgabe), &ok);
+        const QString text = QInputDialog::getText(QApplication::activeWindow(), q(titel), q(frage),
+                                                   QLineEdit::Normal, q(vorgabe), &ok);
         if (!ok) return std::nullopt;
         return text.toStdString();
     }
@@ -81,7 +88,9 @@ Dialoge* aktuell = &qtDialoge;
 
 } // namespace
 
-Dialoge& dialoge() { return *aktuell; }
+Dialoge& dialoge() {
+    return *aktuell;
+}
 
 Dialoge* setzeDialoge(Dialoge* d) {
     Dialoge* vorher = aktuell;

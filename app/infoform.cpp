@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "bilder.h"
+#include "dialogstil.h"
 
 #ifndef NERVALO_VERSION
 #define NERVALO_VERSION "0.0.0"
@@ -76,6 +77,11 @@ TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent) {
     OKButton->setGeometry(111, 178, 77, 27);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TInfoForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Zentriere(*this);
 }
 
 } // namespace nervalo

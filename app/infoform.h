@@ -21,6 +21,9 @@ class TInfoForm : public QDialog {
     QLabel* Zweck;  // what the program is for
     QLabel* Lizenz; // the licence, word-wrapped
     QPushButton* OKButton;
+
+  protected:
+    void showEvent(QShowEvent* event) override; // centred on the screen
 };
 
 // "Version 1.0.0": the project version of the build.

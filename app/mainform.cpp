@@ -463,6 +463,7 @@ void TMainForm::LerntypAnmelden() {
     // Only the check marks: the net's Darstellung keeps its value.
     Pfeile1->setChecked(pfeile);
     Gewichte1->setChecked(pfeile);
+    Gewichte1->setEnabled(pfeile); // "Gewichte" is there only with "Pfeile"
     NetztypLbl->setText(u8(text));
 }
 
@@ -591,8 +592,9 @@ void TMainForm::FormActivate() {
         FensterHoehe = mass.hoehe;
         NetzVorhandenSetzen(false);
         if (argumente_.size() == 1) {
-            Dateiname = argumente_.front().toStdString();
-            if (IstNetzDatei(Dateiname)) {
+            const std::string argument = argumente_.front().toStdString();
+            if (IstNetzDatei(argument)) {
+                Dateiname = argument;
                 netzLadenUndDarstellen();
                 // As after "Netz öffnen": a net with neurons can lose its last one.
                 if (AktuellesNetz.Anzahl() > 0) LetztesNeuronlschen1->setEnabled(true);
@@ -617,6 +619,7 @@ void TMainForm::NetzBtnClick() {
             titelSetzen(); // "Netz [Neu]"
         } else {
             AktuellesNetz.Gesichert = true;
+            Dateiname.clear(); // the new net has no file, whatever the closed window showed
             NetzVorhandenSetzen(true);
             netzfensterAnlegen(); // keeps its first caption "Netz"
         }

@@ -203,6 +203,7 @@ class MainFormTest : public QObject {
         // Start from the opposite of the expected state, so every change shows.
         for (QAction* a : {f.Pfeile1, f.Gewichte1})
             a->setChecked(!pfeile);
+        f.Gewichte1->setEnabled(!pfeile);
         f.NetztypLbl->setText("x");
         f.AktuellesNetz.Netztyp = static_cast<std::uint8_t>(netztyp);
         f.AktuellesNetz.Darstellung = 0;
@@ -215,6 +216,7 @@ class MainFormTest : public QObject {
         QCOMPARE(f.HopfieldNetz->isEnabled(), hopfield);
         QCOMPARE(f.Pfeile1->isChecked(), pfeile);
         QCOMPARE(f.Gewichte1->isChecked(), pfeile);
+        QCOMPARE(f.Gewichte1->isEnabled(), pfeile); // "Gewichte" only with "Pfeile"
         QCOMPARE(f.NetztypLbl->text(), text);
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(0)); // only the check marks change
         QVERIFY(f.NeueLernaufgabe1->menuAction()->isEnabled());
@@ -521,6 +523,7 @@ class MainFormTest : public QObject {
             QCOMPARE(form_->AktuellesNetz.Anzahl(), 1);
         }
         QCOMPARE(form_->LetztesNeuronlschen1->isEnabled(), geoeffnet);
+        if (!geoeffnet) QVERIFY(form_->Dateiname.empty()); // a later new net has no file name
     }
 
     void schliessen_data() {
@@ -550,6 +553,7 @@ class MainFormTest : public QObject {
         TMainForm& f = *form_;
         f.NetzBtnClick();
         f.AufgabeMoeglich(true);
+        f.Dateiname = "/tmp/alt.net"; // as after saving
         f.Netzfenster->parentWidget()->close();
         QVERIFY(!f.NetzVorhanden);
         QVERIFY(f.WerkzeugPanel1->isHidden());
@@ -558,6 +562,7 @@ class MainFormTest : public QObject {
         f.NetzBtnClick(); // a new window
         QVERIFY(f.Netzfenster);
         QCOMPARE(titel(f), QString("Netz"));
+        QVERIFY(f.Dateiname.empty()); // the new net is not the old file
     }
 
     void hinweise() {
