@@ -702,6 +702,7 @@ void TMainForm::AufgSpeichernBtnClick() {
 void TMainForm::Netztypfestlegen1Click() {
     Befehl([&] {
         TNetztypwahlForm& wahl = netztypwahlForm();
+        const std::uint8_t vorher = AktuellesNetz.Netztyp;
         if (dialoge().ZeigeModal(wahl) == QDialog::Accepted) {
             switch (wahl.ItemIndex()) {
             case 0:
@@ -719,6 +720,9 @@ void TMainForm::Netztypfestlegen1Click() {
             default:
                 break;
             }
+            // The net file holds the type: a changed type is a change that must not be lost
+            // without the question to save.
+            if (AktuellesNetz.Netztyp != vorher) AktuellesNetz.Gesichert = false;
         }
         LerntypAnmelden();
     });

@@ -274,6 +274,18 @@ class MainFormTest : public QObject {
         QCOMPARE(vorher, 2);
         QCOMPARE(f.AktuellesNetz.Netztyp, Hopfield);
         QVERIFY(dialoge_->liste.empty());
+
+        // The file holds the type: on a saved net a new type counts as a change, the same
+        // type does not.
+        for (const auto& [wahl, gesichert] : {std::pair{2, true}, std::pair{1, false}}) {
+            f.AktuellesNetz.Gesichert = true;
+            dialoge_->modal = {[wahl](QDialog& d) {
+                static_cast<TNetztypwahlForm&>(d).SetzeItemIndex(wahl);
+                return int(QDialog::Accepted);
+            }};
+            f.Netztypfestlegen1Click();
+            QCOMPARE(f.AktuellesNetz.Gesichert, gesichert);
+        }
     }
 
     void pfeileUndGewichte() {
