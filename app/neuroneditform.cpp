@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <vector>
 
 #include "dialoge.h"
 #include "dialogstil.h"
@@ -69,6 +70,30 @@ std::uint8_t aktionsfunktionAus(const QString& text) {
 std::uint8_t outputfunktionAus(const QString& text) {
     return text == QLatin1String("identisch") ? identisch : binaer;
 }
+
+// The number fields filled from the neuron with the exact values behind their texts. A field
+// whose text is still the one filled in gives that value back, not the rounded one its text
+// shows; a field the user has edited, or one not filled this time, is read from its text.
+class Gefuellt {
+  public:
+    void setze(TSingEdit* feld, float wert) {
+        feld->SetzeNumber(wert);
+        felder_.push_back({feld, feld->text(), wert});
+    }
+    float lies(const TSingEdit* feld) const {
+        for (const auto& f : felder_)
+            if (f.feld == feld && f.text == feld->text()) return f.wert;
+        return feld->Number();
+    }
+
+  private:
+    struct Feld {
+        const TSingEdit* feld;
+        QString text;
+        float wert;
+    };
+    std::vector<Feld> felder_;
+};
 
 } // namespace
 
@@ -159,18 +184,19 @@ void TNeuronEditForm::Editieren(TGrafikNeuron& neuron) {
     setWindowTitle(QString::fromStdString("Neuron " + neuron.Bezeichnung + " editieren"));
     // A kind byte beyond the three items (damaged file) selects the last one.
     SchichttypKnopf[std::min<int>(neuron.Schichttyp, Outputschicht)]->setChecked(true);
-    ParameterEdit->SetzeNumber(neuron.Parameter);
+    Gefuellt gefuellt;
+    gefuellt.setze(ParameterEdit, neuron.Parameter);
     // A hidden neuron leaves the field with what it showed last.
     if (neuron.Schichttyp == Inputschicht)
-        SollOutPutEdit->SetzeNumber(neuron.Output);
+        gefuellt.setze(SollOutPutEdit, neuron.Output);
     else if (neuron.Schichttyp == Outputschicht)
-        SollOutPutEdit->SetzeNumber(neuron.Sollwert);
+        gefuellt.setze(SollOutPutEdit, neuron.Sollwert);
     zeigeEintrag(ComboBox1, neuron.Aktionsfunktion);
     zeigeEintrag(ComboBox2, neuron.Outputfunktion);
     OutputEdit->SetzeNumber(neuron.Output);
     InputEdit->SetzeNumber(neuron.Inputsumme());
-    ThetaEdit->SetzeNumber(neuron.Theta);
-    XiEdit->SetzeNumber(neuron.Xi);
+    gefuellt.setze(ThetaEdit, neuron.Theta);
+    gefuellt.setze(XiEdit, neuron.Xi);
 
     if (dialoge().ZeigeModal(*this) != QDialog::Accepted) return;
 
@@ -180,10 +206,10 @@ void TNeuronEditForm::Editieren(TGrafikNeuron& neuron) {
     const bool mitSollwert = schicht == Inputschicht || schicht == Outputschicht;
     float xi = 0, soll = 0, parameter = 0, theta = 0;
     try {
-        xi = XiEdit->Number();
-        if (mitSollwert) soll = SollOutPutEdit->Number();
-        parameter = ParameterEdit->Number();
-        theta = ThetaEdit->Number();
+        xi = gefuellt.lies(XiEdit);
+        if (mitSollwert) soll = gefuellt.lies(SollOutPutEdit);
+        parameter = gefuellt.lies(ParameterEdit);
+        theta = gefuellt.lies(ThetaEdit);
     } catch (const Fehler& f) {
         dialoge().Fehler(f.what());
         return;

@@ -23,9 +23,10 @@ class TNeuronEditForm : public QDialog, public NeuronEditor {
   public:
     explicit TNeuronEditForm(QWidget* parent = nullptr);
 
-    // Fills the dialog from the neuron, shows it modally and, on OK, copies the values back.
-    // Any other result leaves the neuron unchanged, and so does a number field holding a value
-    // beyond float's range (shown in the error box).
+    // Fills the dialog from the neuron, shows it modally and, on OK, copies the values back; a
+    // number field whose text is still as filled in gives back the exact value, not the rounded
+    // one shown. Any other result leaves the neuron unchanged, and so does a number field
+    // holding a value beyond float's range (shown in the error box).
     void Editieren(TGrafikNeuron& neuron) override;
 
     // Controls, children of the dialog; named after their role and kind.

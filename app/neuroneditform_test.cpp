@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <bit>
+#include <cstdint>
 #include <functional>
 #include <tuple>
 
@@ -73,6 +75,8 @@ class NeuronEditFormTest : public QObject {
     void funktionenNachText();
     void getippterFunktionsnameZaehltExakt();
     void zahlenUndAnzeigefelder();
+    void unveraendertBleibtExakt_data();
+    void unveraendertBleibtExakt();
     void uebriggebliebenerSollwert();
     void sichtbarkeitUndFreigabe();
     void ueberlaufAendertNichts_data();
@@ -250,6 +254,71 @@ void NeuronEditFormTest::zahlenUndAnzeigefelder() {
     QCOMPARE(n.Xi, 0.0f);
     QCOMPARE(n.Output, 0.2f);
     QCOMPARE(n.Inputsumme(), 1.5f);
+}
+
+void NeuronEditFormTest::unveraendertBleibtExakt_data() {
+    QTest::addColumn<int>("schicht");
+    QTest::addColumn<int>("neueSchicht");
+    // 0 Sollwert (the Output of an input neuron), 1 Parameter, 2 Theta, 3 Xi
+    QTest::addColumn<int>("feld");
+    QTest::addColumn<float>("wert");
+    QTest::addColumn<QString>("getippt"); // empty: the field is left as filled in
+    QTest::addColumn<float>("erwartet");
+    // The texts shown round these values; OK without an edit must not.
+    QTest::newRow("Parameter 0.00004") << 1 << 1 << 1 << 0.00004f << "" << 0.00004f;
+    QTest::newRow("Parameter -0.00004") << 1 << 1 << 1 << -0.00004f << "" << -0.00004f;
+    QTest::newRow("Theta 99999") << 1 << 1 << 2 << 99999.0f << "" << 99999.0f;
+    QTest::newRow("Xi 1e-7") << 1 << 1 << 3 << 1e-7f << "" << 1e-7f;
+    QTest::newRow("Sollwert 1234") << 2 << 2 << 0 << 1234.0f << "" << 1234.0f;
+    QTest::newRow("Sollwert 0.123456") << 2 << 2 << 0 << 0.123456f << "" << 0.123456f;
+    QTest::newRow("Output eines Input-Neurons 1234") << 0 << 0 << 0 << 1234.0f << "" << 1234.0f;
+    QTest::newRow("Input wird Output, Feld bleibt") << 0 << 2 << 0 << 0.123456f << "" << 0.123456f;
+    // An edited field is read from its text, even when it means the value shown.
+    QTest::newRow("Parameter getippt, Komma") << 1 << 1 << 1 << 0.00004f << "0,5" << 0.5f;
+    QTest::newRow("Theta getippt, Punkt") << 1 << 1 << 2 << 99999.0f << "0.5" << 0.5f;
+    QTest::newRow("Sollwert als gezeigte Zahl getippt")
+        << 2 << 2 << 0 << 1234.0f << "1.2E+0003" << 1200.0f;
+    QTest::newRow("Output geleert") << 0 << 0 << 0 << 0.123456f << " " << 0.0f;
+}
+
+void NeuronEditFormTest::unveraendertBleibtExakt() {
+    QFETCH(int, schicht);
+    QFETCH(int, neueSchicht);
+    QFETCH(int, feld);
+    QFETCH(float, wert);
+    QFETCH(QString, getippt);
+    QFETCH(float, erwartet);
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    // The neuron's value behind the field, for the given layer kind.
+    auto wertIn = [feld](TGrafikNeuron& x, int s) -> float& {
+        switch (feld) {
+        case 0:
+            return s == Inputschicht ? x.Output : x.Sollwert;
+        case 1:
+            return x.Parameter;
+        case 2:
+            return x.Theta;
+        default:
+            return x.Xi;
+        }
+    };
+    auto n = neuron(static_cast<std::uint8_t>(schicht));
+    wertIn(n, schicht) = wert;
+    auto soll = n;
+    soll.Schichttyp = static_cast<std::uint8_t>(neueSchicht);
+    wertIn(soll, neueSchicht) = erwartet;
+    skript(d, f, [&](TNeuronEditForm& f) {
+        if (neueSchicht != schicht) f.SchichttypKnopf[neueSchicht]->click();
+        TSingEdit* edits[] = {f.SollOutPutEdit, f.ParameterEdit, f.ThetaEdit, f.XiEdit};
+        if (!getippt.isEmpty()) edits[feld]->setText(getippt);
+        return int(QDialog::Accepted);
+    });
+    f.Editieren(n);
+    QVERIFY(d.liste.empty());
+    QCOMPARE(std::bit_cast<std::uint32_t>(wertIn(n, neueSchicht)),
+             std::bit_cast<std::uint32_t>(erwartet));
+    QVERIFY(werte(n) == werte(soll));
 }
 
 // A hidden neuron leaves the "Sollwert" field as the previous neuron filled it.
