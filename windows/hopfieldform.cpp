@@ -157,15 +157,12 @@ void TMusterGitter::paintEvent(QPaintEvent*) {
         }
 }
 
+// The second press of a quick double click arrives as a double click event only, which
+// QWidget passes on here: it toggles the cell like any other press, so a double click leaves
+// the cell as it was.
 void TMusterGitter::mousePressEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     form_.StringGrid1MouseDown(e->button(), e->modifiers(), p.x(), p.y());
-}
-
-void TMusterGitter::mouseDoubleClickEvent(QMouseEvent* e) {
-    // The second press of a double click has already come as a press and toggled the cell;
-    // toggling again here would leave it as after one click.
-    e->accept();
 }
 
 // ---- Form ------------------------------------------------------------------------------------

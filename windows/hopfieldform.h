@@ -55,7 +55,6 @@ class TMusterGitter : public QWidget {
   protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
   private:
     int SchrittX() const;
