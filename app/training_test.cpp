@@ -462,6 +462,7 @@ class TrainingTest : public QObject {
                  (QList<int>{1, 5, 1}));
         QCOMPARE(a.Zelle(1, 0), std::string("N0"));
         QCOMPARE(a.Zelle(2, 0), std::string("N6"));
+        a.SpinEdit1->setValue(1); // one task, so that "Alle" draws the filled row
         a.SetzeZelle(1, 1, "1");
         a.SetzeZelle(2, 1, "1");
         // The message box would come back in every step of a loop and leave no moment to press
