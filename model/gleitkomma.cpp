@@ -16,8 +16,7 @@ float addiereProduktLang(float s, float a, float b) {
     // rounding error of the sum, found as by Knuth's two-sum, tells.
     const double p = static_cast<double>(a) * b;
     const double x = p + s;
-    const std::uint64_t betrag = bits::betrag(x);
-    if (betrag - bits::Kleinste <= bits::Groesste - bits::Kleinste) {
+    if (bits::normal(bits::betrag(x))) {
         const double t = x - s;
         if ((s - (x - t)) + (p - t) == 0.0) return static_cast<float>(x);
     }

@@ -28,10 +28,13 @@ inline long double pruefe(long double x) {
 // Rounds to float as a stored value; a finite value beyond float's range is an overflow.
 // Tiny values round toward zero (or to a subnormal) silently. NaN and infinity stay what they
 // are when rounded, so one test of the float gives the same verdict as pruefe(x) first.
-inline float speichere(long double x) {
-    const float f = static_cast<float>(x);
+// gespeichert tests a value already rounded to float.
+inline float gespeichert(float f) {
     if (f - f != 0.0f) wirf(f != f ? Ungueltig : Ueberlauf);
     return f;
+}
+inline float speichere(long double x) {
+    return gespeichert(static_cast<float>(x));
 }
 
 inline long double add(long double a, long double b) {
@@ -87,6 +90,10 @@ inline constexpr auto Groesste = std::bit_cast<std::uint64_t>(double{FLT_MAX});
 inline std::uint64_t betrag(double x) {
     return std::bit_cast<std::uint64_t>(x) & ~Vorzeichen;
 }
+// The magnitude b lies in float's normal range, FLT_MIN to FLT_MAX.
+inline bool normal(std::uint64_t b) {
+    return b - Kleinste <= Groesste - Kleinste;
+}
 } // namespace bits
 
 // x is one operation on floats (a sum, a difference or s + a * b with an exact product) done in
@@ -100,17 +107,13 @@ inline std::uint64_t betrag(double x) {
 // range (tiny, overflowing, infinite or NaN) need the long double way.
 inline bool wieLang(double x) {
     const std::uint64_t b = bits::betrag(x);
-    return (b - bits::Kleinste <= bits::Groesste - bits::Kleinste &&
-            (b & bits::Rest) != bits::Halb) ||
-           b == 0;
+    return (bits::normal(b) && (b & bits::Rest) != bits::Halb) || b == 0;
 }
 
 // Stores a double that holds an exact result (the product of two floats): its rounding to
 // float is the only one, as with long double. Overflow throws as in speichere.
 inline float speichereExakt(double x) {
-    const float f = static_cast<float>(x);
-    if (f - f != 0.0f) wirf(f != f ? Ungueltig : Ueberlauf);
-    return f;
+    return gespeichert(static_cast<float>(x));
 }
 
 // One step of a weighted sum: s + a * b in long double, stored as float. The result is always
@@ -132,8 +135,7 @@ inline float addiereProdukt(float s, float a, float b) {
 inline bool eindeutigGerundet(double y) {
     constexpr std::uint64_t Rand = std::uint64_t{1} << 12;
     const std::uint64_t b = bits::betrag(y);
-    return b - bits::Kleinste <= bits::Groesste - bits::Kleinste &&
-           (b & bits::Rest) - (bits::Halb - Rand) > 2 * Rand;
+    return bits::normal(b) && (b & bits::Rest) - (bits::Halb - Rand) > 2 * Rand;
 }
 
 // A weight plus its learning step: w + o * schritt in long double, stored as float, where
