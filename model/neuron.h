@@ -31,7 +31,6 @@ inline constexpr int Slots = 61;
 class Slotwerte {
   public:
     float operator[](std::size_t i) const { return werte_[i]; }
-    const float* data() const { return werte_.data(); }
     operator const std::array<float, Slots>&() const { return werte_; }
     bool operator==(const Slotwerte&) const = default;
 
