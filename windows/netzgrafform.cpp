@@ -158,6 +158,13 @@ void TNetzGrafform::GroesseAnpassen(bool schrumpfen, int x, int y) {
     Box().SetzeGroesse(static_cast<int>(w), static_cast<int>(h));
 }
 
+bool TNetzGrafform::event(QEvent* e) {
+    // A modal window has the mouse now (a dialog, a message box of a command run during the
+    // drag): the drag ends where the mouse was last seen, but connects nothing.
+    if (e->type() == QEvent::WindowBlocked && zieht_) Loslassen(mausX_, mausY_, false);
+    return QWidget::event(e);
+}
+
 bool TNetzGrafform::eventFilter(QObject* objekt, QEvent* e) {
     // A larger window shows more of the paint box; it grows with the viewport.
     if (e->type() == QEvent::Resize && objekt == rollbereich_->viewport())
@@ -177,6 +184,8 @@ void TNetzGrafform::Gummiband(const TGrafikNeuron& n, int x, int y) {
 void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x,
                                        int y) {
     if (!Netz) return;
+    mausX_ = x;
+    mausY_ = y;
     Befehl([&] {
         // Every press starts afresh, also after one that opened the neuron dialog.
         DialogDruck = false;
@@ -206,11 +215,14 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
             const TGrafikNeuron& n = netz.Neuron(Auswahl);
             n.Markiere(Canvas());
             VerbindungAktiv = true;
+            zieht_ = true;
             Canvas().SetzeStiftmodus(StiftModus::NichtXor);
             LinienendeX = x;
             LinienendeY = y;
             Gummiband(n, x, y);
         } else if (button == Qt::RightButton) {
+            // The dialog will have the mouse: a drag still running ends here, as if released.
+            if (zieht_) Loslassen(x, y, false);
             Auswahl = netz.NeuronBei(x, y);
             if (Auswahl == -1) return;
             TGrafikNeuron& n = netz.Neuron(Auswahl);
@@ -222,7 +234,10 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
             if (Gueltig(Auswahl)) netz.Neuron(Auswahl).Zeige(Canvas());
         } else {
             Auswahl = netz.NeuronBei(x, y);
-            if (Auswahl != -1) netz.Neuron(Auswahl).Markiere(Canvas());
+            if (Auswahl != -1) {
+                netz.Neuron(Auswahl).Markiere(Canvas());
+                zieht_ = true;
+            }
             if (werkzeug == Werkzeug::Bewege && Auswahl != -1) {
                 TGrafikNeuron& n = netz.Neuron(Auswahl);
                 Canvas().SetzeStiftmodus(StiftModus::NichtXor);
@@ -236,6 +251,8 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
 
 void TNetzGrafform::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x,
                                        int y) {
+    mausX_ = x;
+    mausY_ = y;
     if (DialogDruck || !(buttons & Qt::LeftButton) || !Gueltig(Auswahl)) return;
     Befehl([&] {
         TGrafikNeuron& n = Netz->Neuron(Auswahl);
@@ -264,11 +281,17 @@ void TNetzGrafform::PaintBox1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int
         DialogDruck = false;
         return;
     }
+    Loslassen(x, y, true);
+}
+
+void TNetzGrafform::Loslassen(int x, int y, bool verbinden) {
+    zieht_ = false;
+    if (!Netz) return;
     Befehl([&] {
         TNetz& netz = *Netz;
         const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
         if (VerbindungAktiv) {
-            Ziel = netz.NeuronBei(x, y);
+            Ziel = verbinden ? netz.NeuronBei(x, y) : -1;
             // The net may have lost the neuron meanwhile (a command run during the drag).
             const bool quelle = Gueltig(Auswahl);
             if (quelle) Gummiband(netz.Neuron(Auswahl), LinienendeX, LinienendeY);

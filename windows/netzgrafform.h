@@ -81,6 +81,7 @@ class TNetzGrafform : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
   private:
@@ -93,10 +94,17 @@ class TNetzGrafform : public QWidget {
     // Only grows unless schrumpfen is set.
     void GroesseAnpassen(bool schrumpfen, int x = 0, int y = 0);
     void Gummiband(const TGrafikNeuron& n, int x, int y);
+    // Ends the drag as a release at (x, y); a connection is made or removed only if `verbinden`.
+    void Loslassen(int x, int y, bool verbinden);
 
     EditorUmgebung& umgebung_;
     QScrollArea* rollbereich_;
     TNetzPaintBox* box_;
+    // A press started a drag whose release has not come yet. A modal window that opens
+    // meanwhile takes the mouse, and the release goes to it instead.
+    bool zieht_ = false;
+    int mausX_ = 0; // the mouse at the last press or move
+    int mausY_ = 0;
 };
 
 } // namespace nervalo

@@ -1,4 +1,5 @@
 // The net editor window, driven by real mouse events on its paint box.
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -53,9 +54,16 @@ class FakeEditor : public NeuronEditor {
     ~FakeEditor() override { setzeNeuronEditor(vorher_); }
     void Editieren(TGrafikNeuron& n) override {
         bearbeitet.push_back(&n);
+        if (modal) {
+            // Blocks the other windows as the real dialog does, without waiting for the user.
+            QDialog dialog;
+            dialog.setWindowModality(Qt::ApplicationModal);
+            dialog.show();
+        }
         n.Schichttyp = Inputschicht;
     }
     std::vector<TGrafikNeuron*> bearbeitet;
+    bool modal = false;
 
   private:
     NeuronEditor* vorher_;
@@ -361,6 +369,66 @@ class NetzgrafformTest : public QObject {
         druecke(Qt::LeftButton, QPoint(100, 100));
         lasseLos(Qt::LeftButton, QPoint(150, 150));
         QCOMPARE(QPoint(netz.Neuron(0).X, netz.Neuron(0).Y), QPoint(150, 150));
+    }
+
+    // A modal window that takes the mouse during a drag ends the drag where the editor last saw
+    // the mouse, as a release there would: the neuron placed, the picture drawn afresh, the copy
+    // pen back. A connection is not made. Whatever the mouse does afterwards changes nothing.
+    void modalesFensterBeendetZiehen_data() {
+        QTest::addColumn<Werkzeug>("werkzeug");
+        QTest::addColumn<bool>("raster");
+        QTest::addColumn<bool>("rechteTaste"); // else a modal window of another command
+        QTest::addColumn<QPoint>("zuletzt");   // the mouse when the modal window opens
+        QTest::addColumn<QPoint>("mitte");     // where neuron 0 ends up
+        const auto B = Werkzeug::Bewege;
+        QTest::newRow("Bewegen, rechte Taste")
+            << B << false << true << QPoint(213, 187) << QPoint(213, 187);
+        QTest::newRow("Bewegen mit Raster, rechte Taste")
+            << B << true << true << QPoint(213, 187) << QPoint(210, 190);
+        QTest::newRow("ohne Werkzeug, rechte Taste")
+            << Werkzeug::Keins << false << true << QPoint(110, 95) << QPoint(100, 100);
+        QTest::newRow("Bewegen, anderer Befehl")
+            << B << true << false << QPoint(213, 187) << QPoint(210, 190);
+        QTest::newRow("Verbinden, anderer Befehl")
+            << Werkzeug::Pfeil << false << false << QPoint(300, 100) << QPoint(100, 100);
+    }
+    void modalesFensterBeendetZiehen() {
+        QFETCH(Werkzeug, werkzeug);
+        QFETCH(bool, raster);
+        QFETCH(bool, rechteTaste);
+        QFETCH(QPoint, zuletzt);
+        QFETCH(QPoint, mitte);
+        test::neuesNeuron(netz, 100, 100);
+        test::neuesNeuron(netz, 300, 100);
+        form->Aktualisieren();
+        umgebung.werkzeug = werkzeug;
+        umgebung.raster = raster;
+        editor->modal = true;
+        druecke(Qt::LeftButton, QPoint(100, 100));
+        ziehe(QPoint(160, 140));
+        ziehe(zuletzt);
+        if (rechteTaste) {
+            druecke(Qt::RightButton, zuletzt);
+            QCOMPARE(editor->bearbeitet.size(), std::size_t{1});
+        } else {
+            QDialog andere;
+            andere.setWindowModality(Qt::ApplicationModal);
+            andere.show();
+        }
+        QCOMPARE(QPoint(netz.Neuron(0).X, netz.Neuron(0).Y), mitte);
+        QCOMPARE(netz.Neuron(0).Anzeige, Beschriftung);
+        QCOMPARE(netz.Verbindungsmatrix[0][1], 0.0f);
+        QVERIFY(!TNetzGrafform::VerbindungAktiv);
+        QCOMPARE(box().Flaeche().Stiftmodus(), StiftModus::Kopieren);
+        QCOMPARE(box().Bild(), frischesBild());
+
+        // The left button is still down when the window closes; moving and releasing it later
+        // must not pick the drag up again.
+        QTest::mouseMove(form->PaintBox1, QPoint(400, 300));
+        lasseLos(Qt::LeftButton, QPoint(400, 300));
+        QCOMPARE(QPoint(netz.Neuron(0).X, netz.Neuron(0).Y), mitte);
+        QCOMPARE(netz.Verbindungsmatrix[0][1], 0.0f);
+        QCOMPARE(box().Bild(), frischesBild());
     }
 
     void jederDruckMarkiertUngesichert_data() {
