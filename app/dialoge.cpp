@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "speicherdialog.h"
+
 namespace nervalo {
 namespace {
 
@@ -14,16 +16,6 @@ const QString Titel = QStringLiteral("Nervalo");
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// "Netz (*.net)|*.net" -> "Netz (*.net)": the Qt filter is the part before the bar.
-QString qtFilter(const std::string& filter) {
-    const auto strich = filter.find('|');
-    return q(filter.substr(0, strich));
-}
-
-QFileDialog::Options optionen() {
-    return QFileDialog::Options();
 }
 
 std::string mitEndung(const QString& pfad, const std::string& endung) {
@@ -49,24 +41,23 @@ class QtDialoge : public Dialoge {
                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     std::optional<std::string> DateiOeffnen(const DateiDialog& d) override {
-        QFileDialog dlg(QApplication::activeWindow(), q(d.titel), QString(), qtFilter(d.filter));
+        QFileDialog dlg(QApplication::activeWindow(), q(d.titel), QString(), QtFilter(d.filter));
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setFileMode(d.mussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        dlg.setOptions(optionen());
         if (!d.endung.empty()) dlg.setDefaultSuffix(q(d.endung));
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
         return dlg.selectedFiles().first().toStdString();
     }
     std::optional<std::string> DateiSpeichern(const DateiDialog& d) override {
-        QFileDialog dlg(QApplication::activeWindow(), q(d.titel), QString(), qtFilter(d.filter));
-        dlg.setAcceptMode(QFileDialog::AcceptSave);
-        dlg.setFileMode(QFileDialog::AnyFile);
-        QFileDialog::Options o = optionen();
-        if (!d.ueberschreibenFragen) o |= QFileDialog::DontConfirmOverwrite;
-        dlg.setOptions(o);
-        if (!d.endung.empty()) dlg.setDefaultSuffix(q(d.endung));
-        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-        return mitEndung(dlg.selectedFiles().first(), d.endung);
+        SpeicherDialog dlg(QApplication::activeWindow(), d);
+        for (;;) {
+            if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+                return std::nullopt;
+            // Checked once more as the dialog returns, whichever dialog the desktop provides.
+            const std::string fehlt = dlg.OrdnerFehlt(dlg.selectedFiles().first());
+            if (fehlt.empty()) return mitEndung(dlg.selectedFiles().first(), d.endung);
+            Fehler(fehlt);
+        }
     }
     std::string EingabeBox(const std::string& titel, const std::string& frage,
                            const std::string& vorgabe) override {

@@ -12,11 +12,12 @@ class QDialog;
 namespace nervalo {
 
 struct DateiDialog {
-    std::string titel;   // "Netz laden"
-    std::string filter;  // "Netz (*.net)|*.net"
-    std::string endung;  // default extension without dot, may be empty
-    bool mussExistieren = false;     // open: the file must exist
+    std::string titel;                 // "Netz laden"
+    std::string filter;                // "Netz (*.net)|*.net"
+    std::string endung;                // default extension without dot, may be empty
+    bool mussExistieren = false;       // open: the file must exist
     bool ueberschreibenFragen = false; // save: confirm overwriting
+    bool ordnerMussExistieren = true;  // save: a name in a missing folder is refused
 };
 
 class Dialoge : public Meldungen {
