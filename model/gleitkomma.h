@@ -142,11 +142,13 @@ inline bool eindeutigGerundet(double y) {
 // schritt is a delta times sigma (exact in double). In double the product and the sum are
 // rounded once each; the error is at most a double place of the larger of the two, which the
 // margin of eindeutigGerundet covers as long as the product is not much larger than the sum
-// (no deep cancellation). A zero product leaves w exact in both types.
+// (no deep cancellation). A zero product leaves w exact in both types, but w itself may be a
+// NaN or an infinity read from a damaged file: storing it is a fault like any other.
 inline float addiereSchritt(float w, float o, double schritt) {
     const double produkt = o * schritt;
     const double y = produkt + w;
-    if (produkt == 0.0 || (eindeutigGerundet(y) && std::fabs(produkt) <= 256.0 * std::fabs(y)))
+    if (produkt == 0.0) return gespeichert(static_cast<float>(y));
+    if (eindeutigGerundet(y) && std::fabs(produkt) <= 256.0 * std::fabs(y))
         return static_cast<float>(y);
     return speichere(o * static_cast<long double>(schritt) + w);
 }

@@ -129,7 +129,8 @@ void TNetz::BerechneDelta(int i) {
             Delta[i] = static_cast<float>(d);
             break;
         }
-        const long double abweichung = static_cast<long double>(neuron.Sollwert) - neuron.Output;
+        // An infinite target from a damaged file overflows here, also where the slope is 0.
+        const long double abweichung = gk::sub(neuron.Sollwert, neuron.Output);
         Delta[i] = gk::speichere(ableitung * abweichung);
         break;
     }

@@ -139,6 +139,8 @@ float TNeuron::Ableitung(int slots) const {
 
 float TNeuron::Ausgabe(float a) const {
     if (Outputfunktion == identisch) return a;
+    // Only a damaged file holds a NaN threshold; a comparison with it is an invalid operation.
+    if (Xi != Xi) gk::wirf(gk::Ungueltig);
     return a >= Xi ? 1.0f : 0.0f;
 }
 

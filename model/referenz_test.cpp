@@ -122,6 +122,7 @@ float ableitung(const Neuron& n) {
 
 float ausgabe(const Neuron& n, float a) {
     if (n.ausgabe == 0) return a;
+    if (std::isnan(n.xi)) fault("Ungültige Gleitkommaoperation");
     return a >= n.xi ? 1.0f : 0.0f;
 }
 
@@ -272,10 +273,20 @@ float wild(std::mt19937& g, std::uniform_real_distribution<float>& normal) {
     return Pool[g() % std::size(Pool)];
 }
 
+// A value as a damaged net file may hold it: mostly a wild one, now and then NaN or an infinity.
+float ausDatei(std::mt19937& g, std::uniform_real_distribution<float>& normal) {
+    static constexpr float Nichtendlich[] = {NAN, INFINITY, -INFINITY};
+    if (g() % 40 != 0) return wild(g, normal);
+    return Nichtendlich[g() % std::size(Nichtendlich)];
+}
+
 struct Fall {
     std::vector<int> schichten; // layer sizes; empty: a random net without layers
     int netze;                  // how many random nets of this kind
     bool wild;                  // draw parameters and values from the fault-provoking pool
+    // Also NaN and infinities where a net file can bring them: the neurons' settings and
+    // targets and the weight matrix (inputs given to the net are always finite).
+    bool ausDatei = false;
 };
 
 // Builds a net: layered (inputs, hidden, outputs, neighbouring layers fully connected) or free
@@ -283,7 +294,9 @@ struct Fall {
 // weights left on some unconnected pairs).
 void baue(TNetz& netz, const Fall& fall, std::mt19937& g) {
     std::uniform_real_distribution<float> eins(-1.0f, 1.0f);
-    auto wert = [&] { return fall.wild ? wild(g, eins) : eins(g); };
+    auto wert = [&] {
+        return fall.ausDatei ? ausDatei(g, eins) : fall.wild ? wild(g, eins) : eins(g);
+    };
     std::vector<int> schicht;
     if (fall.schichten.empty()) {
         const int anzahl = 2 + static_cast<int>(g() % 11);
@@ -300,9 +313,9 @@ void baue(TNetz& netz, const Fall& fall, std::mt19937& g) {
         n->Aktionsfunktion = static_cast<std::uint8_t>(g() % 4);
         n->Outputfunktion = static_cast<std::uint8_t>(g() % 2);
         n->Theta = wert();
-        n->Parameter = fall.wild ? wild(g, eins) : 0.25f + (eins(g) + 1.0f);
+        n->Parameter = fall.wild ? wert() : 0.25f + (eins(g) + 1.0f);
         if (g() % 5 == 0) n->Parameter = -n->Parameter;
-        n->Xi = eins(g);
+        n->Xi = fall.ausDatei ? ausDatei(g, eins) : eins(g);
         netz.Hinzufuegen(std::move(n));
     }
     const int anzahl = netz.Anzahl();
@@ -331,13 +344,19 @@ void baue(TNetz& netz, const Fall& fall, std::mt19937& g) {
             if (fall.wild && netz.IstVerbunden(a, b) && g() % 4 == 0)
                 netz.SetzeGewicht(a, b, wild(g, eins));
             if (fall.schichten.empty() && !netz.IstVerbunden(a, b) && g() % 6 == 0)
-                netz.SetzeGewicht(a, b, eins(g)); // left over as by the Hopfield store
+                netz.SetzeGewicht(a, b, fall.ausDatei ? wert() : eins(g)); // as the Hopfield store
+            // A weight read for an unconnected pair that was connected afterwards: it is in
+            // the matrix only, not in the target neuron's slot.
+            if (fall.ausDatei && netz.IstVerbunden(a, b) && g() % 8 == 0)
+                netz.Gewichtsmatrix[a][b] = wert();
         }
 }
 
 const Fall Faelle[] = {
-    {{2, 4, 1}, 40, false}, {{3, 5, 2}, 30, false}, {{30, 20, 10}, 6, false}, {{}, 150, false},
-    {{2, 4, 1}, 60, true},  {{3, 5, 2}, 60, true},  {{30, 20, 10}, 4, true},  {{}, 300, true},
+    {{2, 4, 1}, 40, false},  {{3, 5, 2}, 30, false}, {{30, 20, 10}, 6, false},
+    {{}, 150, false},        {{2, 4, 1}, 60, true},  {{3, 5, 2}, 60, true},
+    {{30, 20, 10}, 4, true}, {{}, 300, true},        {{2, 4, 1}, 150, true, true},
+    {{}, 300, true, true},
 };
 
 } // namespace
@@ -362,7 +381,9 @@ TEST(Referenz, PropagationUndBackpropagationBitgleich) {
                         n.SetzeOutput(fall.wild ? wild(g, eins) : eins(g) + 1.0f);
                         ref.neuronen[i].output = n.Output;
                     }
-                    n.Sollwert = fall.wild ? wild(g, eins) : (eins(g) + 1.0f) * 0.5f;
+                    n.Sollwert = fall.ausDatei ? ausDatei(g, eins)
+                                 : fall.wild   ? wild(g, eins)
+                                               : (eins(g) + 1.0f) * 0.5f;
                     ref.neuronen[i].sollwert = n.Sollwert;
                 }
                 static constexpr float Sigmen[] = {1.0f, 0.5f, 2.5f, -0.75f, 1e30f, 1e-40f};
