@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -113,6 +114,12 @@ TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
                                   QStringLiteral("Outputschicht")};
     Auswahlknoepfe(SchichttypGruppe, SchichttypWahl, schichten, SchichttypKnopf, 6, 17, 105, 17,
                    17);
+    // Bold like every other control of the dialog, in the narrow face of the font: the box is
+    // too narrow for "Outputschicht" in the normal one.
+    QFont schmal = SchichttypGruppe->font();
+    schmal.setStretch(QFont::Condensed);
+    for (QRadioButton* knopf : SchichttypKnopf)
+        knopf->setFont(schmal);
     SchichttypKnopf[Hiddenschicht]->setChecked(true);
     connect(SchichttypWahl, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
         if (gewaehlt) SchichttypGruppeClick();
@@ -130,6 +137,8 @@ TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
     ThetaEdit = zahlfeld(QStringLiteral("0"), GroupBox1, 144, 168);
     ComboBox2 = liste({QStringLiteral("identisch"), Binaer}, GroupBox1, 144, 200);
     connect(ComboBox2, &QComboBox::currentTextChanged, this, &TNeuronEditForm::ComboBox2Change);
+    ComboBox1->installEventFilter(this);
+    ComboBox2->installEventFilter(this);
     Label3 = label(QStringLiteral("Outputfunktion"), GroupBox1, 16, 208);
     Label7 = label(QStringLiteral("Schwelle Xi"), GroupBox1, 16, 240);
     XiEdit = zahlfeld(QStringLiteral("0.5"), GroupBox1, 144, 232);
@@ -178,6 +187,19 @@ void TNeuronEditForm::showEvent(QShowEvent* event) {
     Zentriere(*this);
     OKBtn->setFocus();
     FormActivate();
+}
+
+bool TNeuronEditForm::eventFilter(QObject* objekt, QEvent* event) {
+    // A list completes a typed beginning inline: the whole name stands in the field with the
+    // completed part selected. Enter would only take the completion and keep the key; with the
+    // selection dropped here the name stays, and the key goes on to the default button.
+    if (event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(event)->key();
+        auto* liste = qobject_cast<QComboBox*>(objekt);
+        if (liste && liste->lineEdit() && (taste == Qt::Key_Return || taste == Qt::Key_Enter))
+            liste->lineEdit()->deselect();
+    }
+    return QDialog::eventFilter(objekt, event);
 }
 
 void TNeuronEditForm::Editieren(TGrafikNeuron& neuron) {

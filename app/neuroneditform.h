@@ -64,6 +64,7 @@ class TNeuronEditForm : public QDialog, public NeuronEditor {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
 };
 
 } // namespace nervalo

@@ -1,5 +1,6 @@
 // The neuron dialog driven by scripts in place of the user: what it shows for a neuron and
 // what it copies back on OK, and that every other way of closing it changes nothing.
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -82,6 +83,9 @@ class NeuronEditFormTest : public QObject {
     void ueberlaufAendertNichts_data();
     void ueberlaufAendertNichts();
     void tastenUndFokus();
+    void enterNimmtErgaenzungUndOK_data();
+    void enterNimmtErgaenzungUndOK();
+    void alleBeschriftungenFett();
     void unbekannteArtenAusDatei();
 };
 
@@ -430,6 +434,66 @@ void NeuronEditFormTest::tastenUndFokus() {
     QCOMPARE(n.Theta, 3.0f);
     QCOMPARE(f.size(), QSize(414, 395));
     QCOMPARE(f.minimumSize(), f.maximumSize());
+}
+
+// A list completes a typed beginning inline; one Enter takes the completion and presses OK.
+void NeuronEditFormTest::enterNimmtErgaenzungUndOK_data() {
+    QTest::addColumn<int>("liste"); // 1 Aktionsfunktion, 2 Outputfunktion
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("art");
+    QTest::newRow("b wird binär") << 2 << "b"
+                                  << "binär" << int(binaer);
+    QTest::newRow("id wird identisch") << 2 << "id"
+                                       << "identisch" << int(identisch);
+    QTest::newRow("t wird tanh") << 1 << "t"
+                                 << "tanh" << int(tanh_);
+    QTest::newRow("li wird linear") << 1 << "li"
+                                    << "linear" << int(linear);
+    QTest::newRow("ganz getippt") << 1 << "sigmoid"
+                                  << "sigmoid" << int(sigmoid);
+    QTest::newRow("ohne Ergänzung") << 1 << "Sig"
+                                    << "Sig" << int(sprung);
+}
+
+void NeuronEditFormTest::enterNimmtErgaenzungUndOK() {
+    QFETCH(int, liste);
+    QFETCH(QString, getippt);
+    QFETCH(QString, text);
+    QFETCH(int, art);
+    test::TestDialoge d;
+    TNeuronEditForm f;
+    auto n = neuron(Hiddenschicht);
+    n.Aktionsfunktion = sprung;
+    n.Outputfunktion = liste == 2 && art == int(binaer) ? identisch : binaer;
+    QComboBox* c = liste == 1 ? f.ComboBox1 : f.ComboBox2;
+    skript(d, f, [&](TNeuronEditForm& f) {
+        f.show();
+        QApplication::setActiveWindow(&f); // the list completes only with the keyboard focus
+        c->setFocus();
+        c->lineEdit()->clear();
+        // The keys go where the keyboard focus is, as the user's keys do.
+        QTest::keyClicks(QApplication::focusWidget(), getippt);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return f.isVisible() ? -1 : f.result();
+    });
+    f.Editieren(n);
+    QCOMPARE(f.result(), int(QDialog::Accepted));
+    QCOMPARE(c->currentText(), text);
+    QCOMPARE(int(liste == 1 ? n.Aktionsfunktion : n.Outputfunktion), art);
+}
+
+// The dialog's font is bold, and no control sets it back; the layer items fit their box.
+void NeuronEditFormTest::alleBeschriftungenFett() {
+    TNeuronEditForm f;
+    QVERIFY(f.font().bold());
+    for (const QWidget* w : f.findChildren<QWidget*>()) {
+        if (!w->isWindow())
+            QVERIFY2(w->font().bold(), qPrintable(w->metaObject()->className() + QString(" ") +
+                                                  w->property("text").toString()));
+    }
+    for (const QRadioButton* k : f.SchichttypKnopf)
+        QVERIFY2(k->sizeHint().width() <= k->width(), qPrintable(k->text()));
 }
 
 // Kind bytes beyond the lists come only from a damaged net file; OK turns them into valid ones.
