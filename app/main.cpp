@@ -1,23 +1,16 @@
-// The program's entry: creates the main window and the dialogs that live for the whole run,
-// installs the Qt message boxes, clipboard and neuron dialog, and runs the event loop.
+// The program's entry: reads the command line (befehlszeile.h), creates the main window and the
+// dialogs that live for the whole run, installs the Qt message boxes, clipboard and neuron dialog,
+// and runs the event loop.
 //
-// Usage: nervalo [datei.net]
-//
-// Two options are developer aids for scripts and are not meant for users:
-//   --screenshot <datei.png> [--wartezeit <ms>]
-//       saves a picture of the screen <ms> milliseconds (default 1500) after the main window
-//       was first shown, then quits (scripts/screenshot.sh).
-//   --startzeit
-//       prints the milliseconds from the start of main() to the first shown main window, then
-//       quits (bench/start_bench.sh).
+// Usage: nervalo [datei.net]; nervalo --help lists the options.
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
 #include <QScreen>
@@ -26,6 +19,7 @@
 #include <QWindow>
 
 #include "aufgabenform.h"
+#include "befehlszeile.h"
 #include "dialoge.h"
 #include "hopfieldform.h"
 #include "infoform.h"
@@ -33,32 +27,16 @@
 #include "netztypform.h"
 #include "netztypwahlform.h"
 #include "neuroneditform.h"
+#include "programmdaten.h"
 #include "qtzwischenablage.h"
+#include "selbsttest.h"
 #include "zeichenflaeche.h"
 
 namespace {
 
-struct Entwickleroptionen {
-    QString screenshot;
-    int wartezeit = 1500;
-    bool startzeit = false;
-    QStringList argumente; // what is left: the program's own arguments
-};
-
-Entwickleroptionen auswerten(const QStringList& liste) {
-    Entwickleroptionen o;
-    for (qsizetype i = 0; i < liste.size(); ++i) {
-        const QString& a = liste[i];
-        if (a == QLatin1String("--screenshot") && i + 1 < liste.size())
-            o.screenshot = liste[++i];
-        else if (a == QLatin1String("--wartezeit") && i + 1 < liste.size())
-            o.wartezeit = liste[++i].toInt();
-        else if (a == QLatin1String("--startzeit"))
-            o.startzeit = true;
-        else
-            o.argumente << a;
-    }
-    return o;
+void ausgeben(std::FILE* ziel, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), ziel);
+    std::fflush(ziel);
 }
 
 // Calls the function once, as soon as the window has been exposed and painted for the first time.
@@ -89,21 +67,36 @@ class ErsteAnzeige : public QObject {
 int main(int argc, char** argv) {
     QElapsedTimer uhr;
     uhr.start();
+    {
+        // --help and --version need no display: answered before Qt connects to one.
+        QStringList roh;
+        for (int i = 1; i < argc; ++i)
+            roh << QString::fromLocal8Bit(argv[i]);
+        const nervalo::Startart art = nervalo::BefehlszeileAuswerten(roh).art;
+        if (art == nervalo::Startart::Hilfe || art == nervalo::Startart::Version) {
+            ausgeben(stdout, art == nervalo::Startart::Hilfe ? nervalo::HilfeText()
+                                                             : nervalo::VersionText());
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nervalo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("nervalo"));
     // Qt's own texts (the buttons of message boxes, the file dialogs) in German, like the rest
     // of the program.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTranslator qtTexte;
-    if (qtTexte.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
+    const QString uebersetzung = nervalo::QtUebersetzungLaden(qtTexte);
+    if (!uebersetzung.isEmpty()) QApplication::installTranslator(&qtTexte);
 
+    // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
     QStringList liste = QApplication::arguments();
     if (!liste.isEmpty()) liste.removeFirst();
-    const Entwickleroptionen optionen = auswerten(liste);
+    const nervalo::Befehlszeile optionen = nervalo::BefehlszeileAuswerten(liste);
 
     nervalo::setzeDialoge(nullptr); // the Qt boxes, also for the model's messages
+    std::optional<nervalo::SelbsttestDialoge> stumm;
+    if (optionen.art == nervalo::Startart::Selbsttest) stumm.emplace();
     nervalo::QtZwischenablage zwischenablage;
     nervalo::setzeZwischenablage(&zwischenablage);
 
@@ -148,6 +141,22 @@ int main(int argc, char** argv) {
     }
 
     hauptfenster.showMaximized();
+    if (stumm) {
+        // Queued behind the main window's own handling of its arguments (queued when shown).
+        QTimer::singleShot(0, &hauptfenster, [&] {
+            const QStringList gruende =
+                nervalo::Selbsttest(hauptfenster, optionen.argumente, uebersetzung, *stumm);
+            if (gruende.isEmpty())
+                ausgeben(stdout, QStringLiteral("Selbsttest bestanden: %1, Tutorium %2, "
+                                                "Übersetzung %3\n")
+                                     .arg(optionen.argumente.front(), nervalo::TutoriumPfad(),
+                                          uebersetzung));
+            else
+                ausgeben(stderr, QStringLiteral("Selbsttest fehlgeschlagen:\n  ") +
+                                     gruende.join(QStringLiteral("\n  ")) + QLatin1Char('\n'));
+            QApplication::exit(gruende.isEmpty() ? 0 : 1);
+        });
+    }
     const int ergebnis = QApplication::exec();
     nervalo::setzeNeuronEditor(nullptr);
     nervalo::setzeZwischenablage(nullptr);
