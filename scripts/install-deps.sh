@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Nervalo needs to build, test and run, if any are missing.
+#   scripts/install-deps.sh [--nur-test | --paket]
 # As root it runs apt-get; otherwise it prints the exact command and fails.
 set -euo pipefail
 
@@ -8,8 +9,12 @@ pakete=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
         qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth x11-apps xdotool fonts-dejavu-core fonts-dejavu-extra)
 if [ "${1:-}" = "--nur-test" ]; then
     pakete=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-            libgtest-dev libgmock-dev libbenchmark-dev libfann-dev qt6-base-dev libgl-dev
-            fonts-dejavu-core fonts-dejavu-extra)
+            libgtest-dev libgmock-dev libbenchmark-dev libfann-dev qt6-base-dev
+            qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-dejavu-extra)
+elif [ "${1:-}" = "--paket" ]; then
+    # Building the Debian package and checking it (scripts/paket.sh, scripts/paket-pruefen.sh).
+    pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
+            dpkg-dev file lintian desktop-file-utils appstream shared-mime-info)
 fi
 
 fehlend=()
