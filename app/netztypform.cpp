@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -27,23 +28,54 @@ QLabel* label(const QString& text, QWidget* eltern, int x, int y) {
     return l;
 }
 
-// A field for a whole number from `von` to `bis`. Typing a number above the range is refused
-// key by key; text that is no number in the range (empty, "0") becomes the lowest value when
-// the field is left or Enter is pressed, as the accessors read it.
+bool nurZiffern(const QString& text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar z) { return z >= u'0' && z <= u'9'; });
+}
+
+// The number a field's text stands for: a text that is no number (empty) counts as the lowest
+// value, a number outside the range as the nearest bound, also one too long for an int.
+int imBereich(const QString& text, int von, int bis) {
+    bool ok = false;
+    const int wert = text.toInt(&ok);
+    if (ok) return std::clamp(wert, von, bis);
+    return nurZiffern(text) ? bis : von;
+}
+
+// A field for a whole number from `von` to `bis` into which any digits can be typed: a number
+// outside the range stands as typed until the field is left or Enter is pressed, and is then
+// brought into the range. Its value, and with it valueChanged, changes only then.
+class Zahlfeld : public QSpinBox {
+  public:
+    Zahlfeld(QWidget* eltern, int von, int bis, int start) : QSpinBox(eltern) {
+        setRange(von, bis);
+        setValue(start);
+        setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        setKeyboardTracking(false);
+    }
+
+  protected:
+    QValidator::State validate(QString& text, int&) const override {
+        if (text.isEmpty()) return QValidator::Intermediate;
+        if (!nurZiffern(text)) return QValidator::Invalid;
+        bool ok = false;
+        const int wert = text.toInt(&ok);
+        return ok && wert >= minimum() && wert <= maximum() ? QValidator::Acceptable
+                                                            : QValidator::Intermediate;
+    }
+    void fixup(QString& text) const override {
+        text = QString::number(imBereich(text, minimum(), maximum()));
+    }
+};
+
 QSpinBox* zahlfeld(QWidget* eltern, int x, int y, int von, int bis, int start) {
-    auto* s = new QSpinBox(eltern);
+    auto* s = new Zahlfeld(eltern, von, bis, start);
     s->setGeometry(x, y, 57, 22);
-    s->setRange(von, bis);
-    s->setValue(start);
-    s->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     return s;
 }
 
 int gelesen(const QSpinBox* s) {
-    bool ok = false;
-    const int wert = s->cleanText().toInt(&ok);
-    if (!ok) return s->minimum();
-    return std::clamp(wert, s->minimum(), s->maximum());
+    return imBereich(s->cleanText(), s->minimum(), s->maximum());
 }
 
 } // namespace
@@ -85,11 +117,16 @@ TNetztypForm::TNetztypForm(QWidget* parent) : QDialog(parent) {
     SpinEdit1 = zahlfeld(this, 40, 168, 1, 30, 2);
     SpinEdit2 = zahlfeld(this, 184, 168, 1, 20, 4);
     SpinEdit3 = zahlfeld(this, 320, 168, 1, 15, 2);
-    for (QSpinBox* s : {SpinEdit1, SpinEdit2, SpinEdit3})
-        connect(s, &QSpinBox::valueChanged, this, [this] { SpinEdit1Change(); });
 
     OKBtn = OKKnopf(*this, 128, 220, 77, 27);
     CancelBtn = AbbrechenKnopf(*this, 212, 220, 93, 27);
+
+    for (QSpinBox* s : {SpinEdit1, SpinEdit2, SpinEdit3}) {
+        // While a number is typed OK follows its text; the message waits until it is entered.
+        connect(s->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+                [this] { OKFreigeben(); });
+        connect(s, &QSpinBox::valueChanged, this, [this] { SpinEdit1Change(); });
+    }
 
     QWidget* reihenfolge[] = {OKBtn,     CancelBtn, NetztypKnopf[0], NetztypKnopf[1],
                               SpinEdit1, SpinEdit2, SpinEdit3};
@@ -125,11 +162,16 @@ void TNetztypForm::FormActivate() {
     });
 }
 
+bool TNetztypForm::OKFreigeben() {
+    const bool zuGross = GesamtzahlNeuronen(static_cast<std::uint8_t>(Netztyp()), Wert1(), Wert2(),
+                                            Wert3()) > MaxNeuronen;
+    OKBtn->setEnabled(!zuGross);
+    return zuGross;
+}
+
 bool TNetztypForm::GroessePruefen() {
     const std::array<int, 4> jetzt{Netztyp(), Wert1(), Wert2(), Wert3()};
-    const bool zuGross = GesamtzahlNeuronen(static_cast<std::uint8_t>(jetzt[0]), jetzt[1], jetzt[2],
-                                            jetzt[3]) > MaxNeuronen;
-    OKBtn->setEnabled(!zuGross);
+    const bool zuGross = OKFreigeben();
     // A report that leaves kind and values as they were (Enter in a field reports its value
     // again) is nothing new to tell the user.
     const bool neu = jetzt != geprueft_;

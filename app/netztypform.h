@@ -43,7 +43,8 @@ class TNetztypForm : public QDialog {
     int Wert2() const;
     int Wert3() const;
 
-    // Event handlers.
+    // Event handlers. SpinEdit1Change runs when a field's number is entered (Enter, leaving
+    // the field, the arrows), not at each typed key.
     void FormActivate();
     void SpinEdit1Change();
 
@@ -51,8 +52,11 @@ class TNetztypForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // Enables OK exactly for a total of at most 60 and remembers kind and values; true when the
-    // total is above 60 and kind or values changed since the last check.
+    // Enables OK exactly for a total of at most 60 of the numbers the fields show; true when
+    // the total is above 60.
+    bool OKFreigeben();
+    // OKFreigeben, and remembers kind and values; true when the total is above 60 and kind or
+    // values changed since the last check.
     bool GroessePruefen();
     // Kind and values at the last size check: the message is shown only when they changed.
     std::array<int, 4> geprueft_{};

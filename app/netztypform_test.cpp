@@ -64,6 +64,8 @@ class NetztypFormTest : public QObject {
     void tippen_data();
     void tippen();
     void getipptEinmalGemeldet();
+    void zwischenwerteOhneMeldung_data();
+    void zwischenwerteOhneMeldung();
     void bleibtZwischenZweiAufrufen();
 };
 
@@ -155,18 +157,37 @@ void NetztypFormTest::keineZweiteMeldungWaehrendEineOffenIst() {
 void NetztypFormTest::tippen_data() {
     QTest::addColumn<int>("feld");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("wert");       // as read while the text stands
-    QTest::addColumn<QString>("danach"); // the text after leaving the field
-    QTest::newRow("Zahl") << 2 << "17" << 17 << "17";
-    QTest::newRow("leer zählt als 1") << 1 << "" << 1 << "1";
-    QTest::newRow("0 zählt als 1") << 3 << "0" << 1 << "1";
-    QTest::newRow("über 30 nicht tippbar") << 1 << "45" << 4 << "4";
-    QTest::newRow("Minus nicht tippbar") << 3 << "-3" << 3 << "3";
+    QTest::addColumn<QString>("gezeigt"); // the text while the field has the focus
+    QTest::addColumn<int>("wert");        // as read while the text stands
+    QTest::addColumn<QString>("danach");  // the text after leaving the field
+    QTest::newRow("Zahl") << 2 << "17"
+                          << "17" << 17 << "17";
+    QTest::newRow("leer zählt als 1") << 1 << ""
+                                      << "" << 1 << "1";
+    QTest::newRow("0 zählt als 1") << 3 << "0"
+                                   << "0" << 1 << "1";
+    QTest::newRow("führende Null") << 2 << "07"
+                                   << "07" << 7 << "7";
+    QTest::newRow("45 wird 30") << 1 << "45"
+                                << "45" << 30 << "30";
+    QTest::newRow("30 Punkte horizontal") << 1 << "30"
+                                          << "30" << 30 << "30";
+    QTest::newRow("25 wird 20") << 2 << "25"
+                                << "25" << 20 << "20";
+    QTest::newRow("99 wird 15") << 3 << "99"
+                                << "99" << 15 << "15";
+    QTest::newRow("zu lang für eine Zahl wird 20") << 2 << "12345678901234"
+                                                   << "12345678901234" << 20 << "20";
+    QTest::newRow("Minus nicht tippbar") << 3 << "-3"
+                                         << "3" << 3 << "3";
+    QTest::newRow("Buchstaben nicht tippbar") << 3 << "1a2"
+                                              << "12" << 12 << "12";
 }
 
 void NetztypFormTest::tippen() {
     QFETCH(int, feld);
     QFETCH(QString, text);
+    QFETCH(QString, gezeigt);
     QFETCH(int, wert);
     QFETCH(QString, danach);
     test::Rekorder r;
@@ -177,6 +198,7 @@ void NetztypFormTest::tippen() {
                                           [&] { return f.Wert3(); }};
     QSpinBox* s = felder[feld - 1];
     ::tippen(s, text.toLatin1().constData());
+    QCOMPARE(s->text(), gezeigt);
     QCOMPARE(lesen[feld - 1](), wert);
     verlassen(s);
     QCOMPARE(s->text(), danach);
@@ -185,21 +207,56 @@ void NetztypFormTest::tippen() {
     QVERIFY(r.liste.empty());
 }
 
-// Typing "11" after 30 and 20 passes through 51 and reaches 61: one message. Enter reports the
-// value once more and leaving the field tidies its text, but neither changes it: no second one.
+// Typing "11" after 30 and 20 reaches 61: OK goes grey at once, and the message comes once the
+// number is entered with Enter, not while typing. Leaving the field tidies its text but doesn't
+// change the value: no second message.
 void NetztypFormTest::getipptEinmalGemeldet() {
     test::Rekorder r;
     TNetztypForm f;
     f.show();
     eingeben(f, 0, 30, 20, 2);
     ::tippen(f.SpinEdit3, "011");
-    QCOMPARE(r.liste, (std::vector<test::Meldung>{{'H', Meldung}}));
+    QVERIFY(r.liste.empty());
     QVERIFY(!f.OKBtn->isEnabled());
     QTest::keyClick(f.SpinEdit3, Qt::Key_Return);
+    QCOMPARE(r.liste, (std::vector<test::Meldung>{{'H', Meldung}}));
     verlassen(f.SpinEdit3);
     QCOMPARE(f.SpinEdit3->text(), QString("11"));
     QCOMPARE(r.liste.size(), std::size_t(1));
     QVERIFY(!f.OKBtn->isEnabled());
+}
+
+// On the way to the number the user wants, the text may stand for too many neurons: OK follows
+// it, but no message interrupts the typing, and a number that fits in the end shows none.
+void NetztypFormTest::zwischenwerteOhneMeldung_data() {
+    QTest::addColumn<bool>("mitEnter"); // else the field is left
+    QTest::newRow("Enter") << true;
+    QTest::newRow("verlassen") << false;
+}
+
+void NetztypFormTest::zwischenwerteOhneMeldung() {
+    QFETCH(bool, mitEnter);
+    test::Rekorder r;
+    TNetztypForm f;
+    f.show();
+    eingeben(f, 0, 30, 20, 10);
+    f.SpinEdit3->setFocus();
+    QTest::keyClick(f.SpinEdit3, Qt::Key_End);
+    QTest::keyClick(f.SpinEdit3, Qt::Key_5); // "105"
+    QCOMPARE(f.SpinEdit3->text(), QString("105"));
+    QVERIFY(!f.OKBtn->isEnabled());
+    QTest::keyClick(f.SpinEdit3, Qt::Key_Home);
+    QTest::keyClick(f.SpinEdit3, Qt::Key_Delete);
+    QTest::keyClick(f.SpinEdit3, Qt::Key_Delete); // "5"
+    QVERIFY(f.OKBtn->isEnabled());
+    if (mitEnter)
+        QTest::keyClick(f.SpinEdit3, Qt::Key_Return);
+    else
+        verlassen(f.SpinEdit3);
+    QCOMPARE(f.Wert3(), 5);
+    QCOMPARE(f.SpinEdit3->value(), 5);
+    QVERIFY(f.OKBtn->isEnabled());
+    QVERIFY(r.liste.empty());
 }
 
 void NetztypFormTest::bleibtZwischenZweiAufrufen() {
