@@ -171,8 +171,8 @@ class HopfieldTest : public QObject {
         f.HintPanel->clear();
         // As a learning task table of the same net may have left them: the pattern window has
         // its own size and must not change the counts that map the table to the neurons.
-        f.AnzahlInput = 3;
-        f.AnzahlHidden = 4;
+        f.Zuordnung.AnzahlInput = 3;
+        f.Zuordnung.AnzahlHidden = 4;
         THopfieldForm* fenster = oeffnen(h, v);
         QCOMPARE(f.HintPanel->text(), status);
         if (!meldung.isEmpty()) {
@@ -190,8 +190,8 @@ class HopfieldTest : public QObject {
         QCOMPARE(fenster->StringGrid1->size(), QSize(150, 156));
         QCOMPARE(fenster->Spalten(), 7);
         QCOMPARE(fenster->Zeilen(), 7);
-        QCOMPARE(f.AnzahlInput, 3);
-        QCOMPARE(f.AnzahlHidden, 4);
+        QCOMPARE(f.Zuordnung.AnzahlInput, 3);
+        QCOMPARE(f.Zuordnung.AnzahlHidden, 4);
     }
 
     // While a pattern window is open, the command brings it to the front and asks nothing; once

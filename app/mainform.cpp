@@ -142,7 +142,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
     HopfieldfensterOffen = false;
     Sigma = 1.0f;
     Dateiname.clear();
-    AnzahlInput = AnzahlHidden = AnzahlOutput = 0;
+    Zuordnung = {};
 }
 
 TMainForm::~TMainForm() {

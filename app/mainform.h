@@ -14,6 +14,7 @@
 #include "dialoge.h"
 #include "editorumgebung.h"
 #include "hopfieldumgebung.h"
+#include "lernzuordnung.h"
 #include "netz.h"
 
 class QAction;
@@ -71,9 +72,10 @@ class TMainForm : public QMainWindow,
     TNetz AktuellesNetz;
     std::string Dateiname; // path of the current net's file; empty for a new net
     float Sigma = 1.0f;    // learning rate
-    std::int32_t AnzahlInput = 0;
-    std::int32_t AnzahlHidden = 0;
-    std::int32_t AnzahlOutput = 0;
+    // Neuron counts by layer (AnzahlInput, AnzahlHidden, AnzahlOutput): the task table's columns
+    // for training; "Spezielle Netze" also writes a Hopfield grid's columns and rows into the
+    // first two.
+    Lernzuordnung Zuordnung;
     std::int32_t FensterBreite = 0; // size given to the net window
     std::int32_t FensterHoehe = 0;
     bool NetzVorhanden = false;        // the net window exists
@@ -211,9 +213,9 @@ class TMainForm : public QMainWindow,
     void Trainieren() override;
     void AufgabenfensterGeschlossen() override;
 
-    // Hopfield pattern memory (hopfieldspeicher.cpp). The pattern window's cell (c, r) belongs
-    // to the neuron v · c + r of a grid with v rows. Each operation first checks that the grid
-    // has as many cells as the net has neurons and throws Fehler otherwise.
+    // Hopfield pattern memory (hopfieldbefehle.cpp) with the pattern window's grid, through the
+    // model's Hopfieldspeicher. Each operation throws Fehler when the grid has not as many cells
+    // as the net has neurons.
     // Grid to net: the neurons' outputs (+1 for "u", else -1) and every input slot j := x_j.
     void MusterHolen(THopfieldForm& fenster);
     // Net to grid: "u" where the output lies within 0.1 of +1.
@@ -249,9 +251,8 @@ class TMainForm : public QMainWindow,
     TInfoForm& infoForm();
     TNetztypwahlForm& netztypwahlForm();
     TNetztypForm& netztypForm();
-    // Training (training.cpp): one step, the neuron of a task column, the merged redraws.
+    // Training (training.cpp): one step and the merged redraws.
     void trainingsschritt();
-    TGrafikNeuron& lernneuron(int i);
     void zeichnungVormerken();
     Bildtakt* bildtakt_ = nullptr;
     QPointer<Trainingsanzeige> anzeige_; // of the task window in Aufgabenfenster

@@ -35,13 +35,11 @@ void TMainForm::NetztypBtnClick() {
             const int wert1 = dialog.Wert1(), wert2 = dialog.Wert2(), wert3 = dialog.Wert3();
             if (dialog.Netztyp() == 0) {
                 BauePerzeptron(AktuellesNetz, wert1, wert2, wert3);
-                AnzahlInput = wert1;
-                AnzahlHidden = wert2;
-                AnzahlOutput = wert3;
+                Zuordnung = {wert1, wert2, wert3};
             } else {
                 BaueHopfieldGitter(AktuellesNetz, wert1, wert2);
-                AnzahlInput = wert1;  // columns
-                AnzahlHidden = wert2; // rows; AnzahlOutput keeps its value
+                Zuordnung.AnzahlInput = wert1;  // columns
+                Zuordnung.AnzahlHidden = wert2; // rows; AnzahlOutput keeps its value
             }
             // The check marks as the builder set arrows and weights.
             Pfeile1->setChecked(AktuellesNetz.Darstellung & PfeileZeigen);

@@ -5,11 +5,12 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <string>
+#include <vector>
 
 #include "aufgabenform.h"
 #include "befehl.h"
 #include "bildtakt.h"
-#include "fehler.h"
+#include "lernschritt.h"
 #include "mainform.h"
 #include "netzgrafform.h"
 #include "trainingsanzeige.h"
@@ -48,32 +49,12 @@ void TMainForm::TrainiereBtnClick() {
         });
         AufgabenfensterOffen = true;
 
-        AnzahlInput = AnzahlHidden = AnzahlOutput = 0;
-        for (int i = 0; i < AktuellesNetz.Anzahl(); ++i) {
-            switch (AktuellesNetz.Neuron(i).Schichttyp) {
-            case Inputschicht:
-                ++AnzahlInput;
-                break;
-            case Hiddenschicht:
-                ++AnzahlHidden;
-                break;
-            case Outputschicht:
-                ++AnzahlOutput;
-                break;
-            default:
-                break;
-            }
-        }
-        // Columns belong to neurons by list position: the inputs first, then the outputs behind
-        // the hidden neurons. The three counts add up to at most the net's size, so every
-        // position names a neuron.
-        fenster->SetzeSpaltenzahlDerTabelle(AnzahlInput + AnzahlOutput + 1);
-        for (int i = 0; i < AnzahlInput; ++i)
-            fenster->SetzeZelle(i + 1, 0, AktuellesNetz.Neuron(i).Bezeichnung);
-        for (int k = 0; k < AnzahlOutput; ++k)
-            fenster->SetzeZelle(AnzahlInput + k + 1, 0,
-                                AktuellesNetz.Neuron(AnzahlInput + AnzahlHidden + k).Bezeichnung);
-        fenster->Spaltenzahl = AnzahlInput + AnzahlOutput;
+        // The three counts add up to at most the net's size, so every column names a neuron.
+        Zuordnung = Lernzuordnung::AusNetz(AktuellesNetz);
+        fenster->SetzeSpaltenzahlDerTabelle(Zuordnung.Spaltenzahl() + 1);
+        for (int s = 0; s < Zuordnung.Spaltenzahl(); ++s)
+            fenster->SetzeZelle(s + 1, 0, AktuellesNetz.Neuron(Zuordnung.Neuron(s)).Bezeichnung);
+        fenster->Spaltenzahl = Zuordnung.Spaltenzahl();
         fenster->FormActivate();
         AufgSpeichernBtn->setEnabled(true);
     });
@@ -82,17 +63,6 @@ void TMainForm::TrainiereBtnClick() {
 void TMainForm::AufgabenfensterGeschlossen() {
     AufgabenfensterOffen = false;
     AufgSpeichernBtn->setEnabled(false);
-}
-
-TGrafikNeuron& TMainForm::lernneuron(int i) {
-    // The net can change between two steps (and while a message box of a step is open): a
-    // neuron deleted since the table was built must end the training, not be read.
-    const int noetig = AnzahlOutput > 0 ? AnzahlInput + AnzahlHidden + AnzahlOutput : AnzahlInput;
-    if (i >= AktuellesNetz.Anzahl())
-        throw Fehler("Das Netz passt nicht mehr zur Lernaufgabe: Die Tabelle braucht " +
-                     std::to_string(noetig) + " Neuronen, das Netz hat nur noch " +
-                     std::to_string(AktuellesNetz.Anzahl()) + ".");
-    return AktuellesNetz.Neuron(i);
 }
 
 void TMainForm::zeichnungVormerken() {
@@ -111,7 +81,8 @@ void TMainForm::Trainieren() {
     } catch (...) {
         // The step ends here and so does its loop: the screen shows what the net holds and the
         // steps done before.
-        if (bildtakt_) bildtakt_->Jetzt();
+        zeichnungVormerken();
+        bildtakt_->Jetzt();
         if (anzeige_) anzeige_->Schreiben();
         throw;
     }
@@ -120,38 +91,25 @@ void TMainForm::Trainieren() {
 void TMainForm::trainingsschritt() {
     const QPointer<TAufgabenForm> fenster = Aufgabenfenster;
     if (!fenster || !anzeige_) return;
-    const std::int32_t r = fenster->AktuelleAufgabe;
+    // The row's texts as the step begins; the step converts them column by column.
+    std::vector<std::string> zeile(Zuordnung.Spaltenzahl());
+    for (int s = 0; s < Zuordnung.Spaltenzahl(); ++s)
+        zeile[s] = fenster->Zelle(s + 1, fenster->AktuelleAufgabe);
 
-    // Inputs and targets. A message box of SetzeOutput lets events run: the window may be gone
-    // after it, and the net may have changed.
-    for (std::int32_t i = 0; i < AnzahlInput; ++i) {
-        const float wert = TextZuZahl(fenster->Zelle(i + 1, r));
-        TGrafikNeuron& neuron = lernneuron(i);
-        const bool vorgebbar = neuron.Schichttyp == Inputschicht;
-        neuron.SetzeOutput(wert);
-        if (!fenster) return;
-        // A neuron that is no input neuron refuses its value with a message. A loop would bring
-        // the same modal box back at once in every step, with no moment to press "Stop": the
-        // loop ends after this step.
-        if (!vorgebbar) fenster->Abbruch = true;
-    }
-    for (std::int32_t k = 0; k < AnzahlOutput; ++k) {
-        const float wert = TextZuZahl(fenster->Zelle(AnzahlInput + k + 1, r));
-        lernneuron(AnzahlInput + AnzahlHidden + k).Sollwert = wert;
-    }
-
-    // The three redraws of a step (new inputs, new outputs, new weights) go to the screen at
-    // most once per frame: drawing would bound the training speed otherwise.
+    const Lernergebnis e = Lernschritt(
+        AktuellesNetz, Zuordnung, [&](int s) { return TextZuZahl(zeile[s]); }, Sigma);
+    // The redraws of a step (new inputs, new outputs, new weights) go to the screen at most once
+    // per frame: drawing would bound the training speed otherwise.
     zeichnungVormerken();
-    AktuellesNetz.Propagiere();
-    zeichnungVormerken();
-    AktuellesNetz.Backpropagiere(Sigma);
-    // The error of this task's forward pass: backpropagation changes weights, not outputs.
-    const float e = AktuellesNetz.Fehler();
-    zeichnungVormerken();
+    // A message box of the step lets events run: the window may be gone after it.
+    if (!fenster || !anzeige_) return;
+    // A neuron that is no input neuron refused its value with a message. A loop would bring the
+    // same modal box back at once in every step, with no moment to press "Stop": the loop ends
+    // after this step.
+    if (!e.eingabenAngenommen) fenster->Abbruch = true;
 
     // The error goes to FehlerEdit, and IterationenEdit counts one more step.
-    anzeige_->Schritt(e);
+    anzeige_->Schritt(e.fehler);
 
     bildtakt_->Takt();
     QCoreApplication::processEvents();

@@ -202,8 +202,8 @@ class TrainingTest : public QObject {
         test::neuesNeuron(f.AktuellesNetz, 50, 50, Inputschicht);
         f.AktuellesNetz.Gesichert = false;
         f.Dateiname = "/tmp/alt.net";
-        f.AnzahlInput = f.AnzahlHidden = 9;
-        f.AnzahlOutput = 5;
+        f.Zuordnung.AnzahlInput = f.Zuordnung.AnzahlHidden = 9;
+        f.Zuordnung.AnzahlOutput = 5;
         f.Pfeile1->setChecked(!pfeile);
         f.Gewichte1->setChecked(!pfeile);
         f.Gewichte1->setEnabled(!pfeile);
@@ -224,7 +224,9 @@ class TrainingTest : public QObject {
         QCOMPARE(f.Pfeile1->isChecked(), pfeile);
         QCOMPARE(f.Gewichte1->isChecked(), pfeile);
         QCOMPARE(f.Gewichte1->isEnabled(), pfeile);
-        QCOMPARE((QList<int>{f.AnzahlInput, f.AnzahlHidden, f.AnzahlOutput}), anzahlen);
+        QCOMPARE((QList<int>{f.Zuordnung.AnzahlInput, f.Zuordnung.AnzahlHidden,
+                             f.Zuordnung.AnzahlOutput}),
+                 anzahlen);
         if (annehmen) {
             QCOMPARE(f.TrainiereBtn->isEnabled(), art == 0);
             QCOMPARE(f.HopfieldBtn->isEnabled(), art == 1);
@@ -458,7 +460,8 @@ class TrainingTest : public QObject {
         form->AktuellesNetz.Neuron(0).Schichttyp = Hiddenschicht;
         form->TrainiereBtnClick();
         TAufgabenForm& a = aufgaben();
-        QCOMPARE((QList<int>{form->AnzahlInput, form->AnzahlHidden, form->AnzahlOutput}),
+        QCOMPARE((QList<int>{form->Zuordnung.AnzahlInput, form->Zuordnung.AnzahlHidden,
+                             form->Zuordnung.AnzahlOutput}),
                  (QList<int>{1, 5, 1}));
         QCOMPARE(a.Zelle(1, 0), std::string("N0"));
         QCOMPARE(a.Zelle(2, 0), std::string("N6"));
@@ -650,8 +653,8 @@ class TrainingTest : public QObject {
         QCOMPARE(a.Zelle(1, 1), std::string("0,00"));
     }
 
-    // The example net learns the example tasks: 60,000 steps of "Alle" with a fixed seed bring
-    // every task's error below 0.01.
+    // The example net learns the example tasks: after 60,000 steps of "Alle" with a fixed seed a
+    // plain forward pass of each task's inputs gives an output within 0.1 of its target.
     void xorBeispielLernt() {
         const QString netz = QFINDTESTDATA("../examples/xor-2-4-1.net");
         const QString lrn = QFINDTESTDATA("../examples/xor.lrn");
@@ -679,14 +682,36 @@ class TrainingTest : public QObject {
             f.Trainieren();
         }
         QCOMPARE(aufgaben().IterationenEdit->Number(), 60000);
-        f.Sigma = 0.0f;
-        for (int r = 1; r <= 4; ++r) {
-            aufgaben().AktuelleAufgabe = r;
-            f.Trainieren();
-            const float fehler = TextZuZahl(aufgaben().FehlerEdit->text().toStdString());
-            QVERIFY2(fehler < 0.01f, qPrintable(QString("A%1: %2").arg(r).arg(fehler)));
-        }
         QVERIFY(skript->liste.empty());
+
+        TNetz& n = f.AktuellesNetz;
+        const float xor_[4][3] = {{0, 0, 0}, {0, 1, 1}, {1, 0, 1}, {1, 1, 0}};
+        for (const auto& a : xor_) {
+            n.Neuron(0).SetzeOutput(a[0]);
+            n.Neuron(1).SetzeOutput(a[1]);
+            n.Propagiere();
+            QVERIFY2(std::abs(n.Neuron(6).Output - a[2]) < 0.1f,
+                     qPrintable(QString("%1 %2: %3").arg(a[0]).arg(a[1]).arg(n.Neuron(6).Output)));
+        }
+    }
+
+    // Behind hidden neurons the targets reach the output neurons, the inputs the input neurons,
+    // and no hidden neuron gets a value.
+    void zieleErreichenDieOutputs() {
+        bauen(0, 2, 3, 2);
+        form->TrainiereBtnClick();
+        const char* zeile[4] = {"0,25", "0,5", "0,75", "1"};
+        for (int c = 1; c <= 4; ++c)
+            aufgaben().SetzeZelle(c, 1, zeile[c - 1]);
+        aufgaben().AktuelleAufgabe = 1;
+        form->Trainieren();
+        QVERIFY(skript->liste.empty());
+        QList<float> ausgaben, sollwerte;
+        for (int i = 0; i < 7; ++i)
+            sollwerte << form->AktuellesNetz.Neuron(i).Sollwert;
+        ausgaben << form->AktuellesNetz.Neuron(0).Output << form->AktuellesNetz.Neuron(1).Output;
+        QCOMPARE(ausgaben, (QList<float>{0.25f, 0.5f}));
+        QCOMPARE(sollwerte, (QList<float>{0, 0, 0, 0, 0, 0.75f, 1.0f}));
     }
 };
 

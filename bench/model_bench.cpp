@@ -1,7 +1,7 @@
-// Speed of one online training step (set inputs and targets, Propagiere, Backpropagiere(1),
-// Fehler) on sigmoid perceptrons, next to the same step of the FANN library on the same shapes.
-// Prints Google Benchmark's table and then one summary line per shape (median of the
-// repetitions).
+// Speed of one online training step (the model's Lernschritt: set inputs and targets, Propagiere,
+// Backpropagiere(1), Fehler) on sigmoid perceptrons, next to the same step of the FANN library on
+// the same shapes. Prints Google Benchmark's table and then one summary line per shape (median of
+// the repetitions).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "netz.h"
+#include "lernschritt.h"
 #include "zufall.h"
 
 #ifdef NERVALO_MIT_FANN
@@ -76,22 +76,18 @@ void baue(TNetz& netz, const Form& f) {
     netz.Netztyp = Perzeptron;
 }
 
+// The program's own training step (Lernschritt), the task row given as numbers.
 void nervaloSchritt(benchmark::State& state, const Form& f) {
     const auto liste = aufgaben(f);
     TNetz netz;
     baue(netz, f);
-    const int ersterOutput = f.input + f.hidden;
+    const Lernzuordnung zuordnung{f.input, f.hidden, f.output};
     std::size_t k = 0;
     for (auto _ : state) {
         const Aufgabe& a = liste[k];
         k = (k + 1) % liste.size();
-        for (int i = 0; i < f.input; ++i)
-            netz.Neuron(i).SetzeOutput(a.eingabe[i]);
-        for (int o = 0; o < f.output; ++o)
-            netz.Neuron(ersterOutput + o).Sollwert = a.ziel[o];
-        netz.Propagiere();
-        netz.Backpropagiere(1.0f);
-        benchmark::DoNotOptimize(netz.Fehler());
+        const auto wert = [&](int s) { return s < f.input ? a.eingabe[s] : a.ziel[s - f.input]; };
+        benchmark::DoNotOptimize(Lernschritt(netz, zuordnung, wert, 1.0f).fehler);
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -1,22 +1,19 @@
-// Hopfield pattern memory in the main window: opening the pattern window for a grid that fits
-// the net, carrying patterns between the grid and the neurons, storing them by the Hebb rule and
-// the recall loop.
+// The Hopfield commands of the main window: opening the pattern window for a grid that fits the
+// net, carrying patterns between the grid and the model's Hopfieldspeicher, and the recall loop.
 //
-// The cell in column c and row r of a grid with v rows belongs to the neuron at list position
-// v · c + r (column by column, the order in which the Hopfield grid net is built). The grid's own
-// column and row counts are used, and AnzahlInput and AnzahlHidden are left alone: they map an
-// open learning task table to the neurons, and the grid is what the user sees.
+// The grid's own column and row counts are used, and AnzahlInput and AnzahlHidden are left
+// alone: they map an open learning task table to the neurons, and the grid is what the user
+// sees.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "befehl.h"
 #include "fehler.h"
-#include "gleitkomma.h"
 #include "hopfieldform.h"
+#include "hopfieldspeicher.h"
 #include "mainform.h"
 #include "zahltext.h"
 
@@ -24,14 +21,22 @@ namespace nervalo {
 namespace {
 
 const char* const Titel = "Hopfield-Muster";
-const char* const Unpassend = "Die Anzahl der Spalten und Reihen passt nicht zum Netz!";
 const char* const PunkteAusserhalb = "Die Anzahl der Punkte muss zwischen 1 und 60 liegen.";
 const char* const NetzGeaendert = "Das Netz passt nicht mehr zum Muster: die Anzahl der Neuronen "
                                   "hat sich geändert.\nDie Rekonstruktion wurde beendet.";
 
-// True when every cell of the grid has its neuron and every neuron its cell.
-bool passt(const THopfieldForm& fenster, const TNetz& netz) {
-    return static_cast<long long>(fenster.Spalten()) * fenster.Zeilen() == netz.Anzahl();
+Hopfieldspeicher speicher(const THopfieldForm& fenster) {
+    return {fenster.Spalten(), fenster.Zeilen()};
+}
+
+// The grid's pattern: a cell holding "u" is on.
+Muster muster(const THopfieldForm& fenster) {
+    const Hopfieldspeicher s = speicher(fenster);
+    Muster m(static_cast<std::size_t>(s.Spalten()) * s.Zeilen());
+    for (int c = 0; c < s.Spalten(); ++c)
+        for (int r = 0; r < s.Zeilen(); ++r)
+            m[s.Neuron(c, r)] = fenster.Zelle(c, r) == "u";
+    return m;
 }
 
 } // namespace
@@ -54,7 +59,7 @@ void TMainForm::HopfieldBtnClick() {
         const int anzahl = AktuellesNetz.Anzahl();
         ShowHint(QString::number(punkte) + QStringLiteral(": ") + QString::number(anzahl));
         if (punkte != anzahl) {
-            dialoge().Fehler(Unpassend);
+            dialoge().Fehler(GitterUnpassend);
             return;
         }
         // Two negative sizes can multiply to the neuron count; a grid holds 1 to 60 columns
@@ -77,49 +82,21 @@ void TMainForm::HopfieldBtnClick() {
 }
 
 void TMainForm::MusterHolen(THopfieldForm& fenster) {
-    if (!passt(fenster, AktuellesNetz)) throw Fehler(Unpassend);
-    const int h = fenster.Spalten();
-    const int v = fenster.Zeilen();
-    for (int c = 0; c < h; ++c)
-        for (int r = 0; r < v; ++r) {
-            TGrafikNeuron& n = AktuellesNetz.Neuron(v * c + r);
-            n.Schichttyp = Inputschicht;
-            n.SetzeOutput(fenster.Zelle(c, r) == "u" ? 1.0f : -1.0f);
-        }
+    speicher(fenster).Holen(AktuellesNetz, muster(fenster));
     ZeichnungAktualisieren();
-    // Every input slot j of every neuron gets x_j; this also makes every neuron a hidden one
-    // again, so that the next pass computes its output.
-    const int anzahl = AktuellesNetz.Anzahl();
-    for (int i = 0; i < anzahl; ++i) {
-        TGrafikNeuron& n = AktuellesNetz.Neuron(i);
-        for (int j = 0; j < anzahl; ++j)
-            n.SetzeInput(j, AktuellesNetz.Neuron(j).Output);
-    }
 }
 
 void TMainForm::MusterSetzen(THopfieldForm& fenster) {
-    if (!passt(fenster, AktuellesNetz)) throw Fehler(Unpassend);
-    const int h = fenster.Spalten();
-    const int v = fenster.Zeilen();
-    for (int c = 0; c < h; ++c)
-        for (int r = 0; r < v; ++r) {
-            const long double abstand = AktuellesNetz.Neuron(v * c + r).Output - 1.0L;
-            fenster.SetzeZelle(c, r, std::fabs(abstand) < 0.1L ? "u" : "");
-        }
+    const Hopfieldspeicher s = speicher(fenster);
+    const Muster m = s.Lesen(AktuellesNetz);
+    for (int c = 0; c < s.Spalten(); ++c)
+        for (int r = 0; r < s.Zeilen(); ++r)
+            fenster.SetzeZelle(c, r, m[s.Neuron(c, r)] ? "u" : "");
 }
 
 void TMainForm::MusterMerken() {
     if (!Hopfieldfenster) return;
-    MusterHolen(*Hopfieldfenster);
-    // Hebb rule over all ordered pairs, each neuron with itself included; no scaling.
-    const int n = AktuellesNetz.Anzahl();
-    for (int i = 0; i < n; ++i) {
-        const long double xi = AktuellesNetz.Neuron(i).Output;
-        for (int j = 0; j < n; ++j) {
-            const long double produkt = gk::mul(xi, AktuellesNetz.Neuron(j).Output);
-            AktuellesNetz.SetzeGewicht(i, j, gk::speichere(AktuellesNetz.Gewicht(i, j) + produkt));
-        }
-    }
+    speicher(*Hopfieldfenster).Merken(AktuellesNetz, muster(*Hopfieldfenster));
     ZeichnungAktualisieren();
 }
 
@@ -134,7 +111,7 @@ void TMainForm::MusterErkennen() {
     std::int32_t durchgaenge = 0;
     while (fenster && !fenster->Abbruch) {
         // Neurons may have been deleted or another net loaded during the wait.
-        if (!passt(*fenster, AktuellesNetz)) {
+        if (!speicher(*fenster).Passt(AktuellesNetz)) {
             fenster->Abbruch = true; // a recall nested in this one ends as well
             throw Fehler(NetzGeaendert);
         }
