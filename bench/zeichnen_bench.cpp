@@ -72,6 +72,7 @@ class LeereFlaeche : public Zeichenflaeche {
     }
     int TextHoehe(const std::string&) const override { return 15; }
     void Text(int, int, const std::string&) override {}
+    void Rechteck(int, int, int, int) override {}
     StiftModus Stiftmodus() const override { return StiftModus::Kopieren; }
     void SetzeStiftmodus(StiftModus) override {}
 };

@@ -47,6 +47,8 @@ class Zeichenflaeche {
     // Opaque text in the text colour with its top-left corner at (x, y): the rectangle behind the
     // glyphs (TextBreite by TextHoehe) is filled with the fill colour.
     virtual void Text(int x, int y, const std::string& text) = 0;
+    // Fills the pixels x1 <= x < x2, y1 <= y < y2 with the fill colour, without an outline.
+    virtual void Rechteck(int x1, int y1, int x2, int y2) = 0;
     virtual StiftModus Stiftmodus() const = 0;
     virtual void SetzeStiftmodus(StiftModus m) = 0;
 };

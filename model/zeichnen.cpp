@@ -46,11 +46,44 @@ std::optional<Farbe> Schichtfarbe(std::uint8_t schichttyp) {
     }
 }
 
-// Writes text centred on (x, y); the halves of width and height are truncated.
+// The box of a text centred on (x, y): the halves of width and height are truncated.
+struct Kasten {
+    std::int64_t x1, y1, x2, y2; // right and bottom edges excluded
+
+    Kasten(const Zeichenflaeche& c, std::int64_t x, std::int64_t y, const std::string& text) {
+        const std::int64_t w = c.TextBreite(text);
+        const std::int64_t h = c.TextHoehe(text);
+        x1 = x - w / 2;
+        y1 = y - h / 2;
+        x2 = x1 + w;
+        y2 = y1 + h;
+    }
+    bool enthaelt(const Kasten& k) const {
+        return x1 <= k.x1 && y1 <= k.y1 && k.x2 <= x2 && k.y2 <= y2;
+    }
+};
+
+// Writes text centred on (x, y).
 void Zentriert(Zeichenflaeche& c, std::int64_t x, std::int64_t y, const std::string& text) {
-    const std::int64_t w = c.TextBreite(text);
-    const std::int64_t h = c.TextHoehe(text);
-    c.Text(punkt(x - w / 2), punkt(y - h / 2), text);
+    const Kasten k(c, x, y, text);
+    c.Text(punkt(k.x1), punkt(k.y1), text);
+}
+
+// The centre of the weight label of a -> b. A one-way weight sits two thirds of the way from
+// source to target, so that the labels of two opposite one-way connections don't cover each
+// other; any other connection (a two-way pair) has it at the midpoint.
+struct Mitte {
+    std::int64_t x, y;
+};
+Mitte Beschriftungsmitte(const TNetz& netz, int a, int b) {
+    const std::int64_t ax = netz.Neuron(a).X, ay = netz.Neuron(a).Y;
+    const std::int64_t bx = netz.Neuron(b).X, by = netz.Neuron(b).Y;
+    if (netz.Verbindungsmatrix[a][b] == 1.0f)
+        return {ax + (bx - ax) * 2 / 3, ay + (by - ay) * 2 / 3};
+    return {ax + (bx - ax) / 2, ay + (by - ay) / 2};
+}
+bool AmMittelpunkt(const TNetz& netz, int a, int b) {
+    return netz.Verbindungsmatrix[a][b] > 0.0f && netz.Verbindungsmatrix[a][b] != 1.0f;
 }
 
 } // namespace
@@ -130,13 +163,23 @@ void TNetz::ZeichneVerbindung(int a, int b, Zeichenflaeche& c) const {
     const std::string text = ZahlZuText(Gewicht(a, b));
     c.SetzeFuellfarbe(Weiss);
     c.SetzeSchriftfarbe(Schwarz);
-    // A one-way weight sits two thirds of the way from source to target, so that the labels of
-    // two opposite one-way connections don't cover each other; a two-way pair shares the
-    // midpoint.
-    if (Verbindungsmatrix[a][b] == 1.0f)
-        Zentriert(c, ax + (bx - ax) * 2 / 3, ay + (by - ay) * 2 / 3, text);
-    else
-        Zentriert(c, ax + (bx - ax) / 2, ay + (by - ay) / 2, text);
+    // The two labels of a two-way pair share the midpoint (up to a pixel of the truncated
+    // halves), and ZeichneNetz draws b -> a first when b < a. This later label covers the
+    // earlier one: where that was wider, its box is whitened as well, so that the picture shows
+    // one of the two weights and not a mix of their digits. (The earlier text is measured
+    // first: the surface expects a text to be measured right before it is written.)
+    std::optional<Kasten> frueher;
+    if (b < a && AmMittelpunkt(*this, a, b) && AmMittelpunkt(*this, b, a)) {
+        const Mitte f = Beschriftungsmitte(*this, b, a);
+        frueher.emplace(c, f.x, f.y, ZahlZuText(Gewicht(b, a)));
+    }
+    const Mitte m = Beschriftungsmitte(*this, a, b);
+    const Kasten kasten(c, m.x, m.y, text);
+    if (frueher && !kasten.enthaelt(*frueher))
+        c.Rechteck(punkt(std::min(kasten.x1, frueher->x1)), punkt(std::min(kasten.y1, frueher->y1)),
+                   punkt(std::max(kasten.x2, frueher->x2)),
+                   punkt(std::max(kasten.y2, frueher->y2)));
+    c.Text(punkt(kasten.x1), punkt(kasten.y1), text);
 }
 
 void TNetz::ZeichneNetz(Zeichenflaeche& c) const {

@@ -40,6 +40,9 @@ class Protokoll : public Zeichenflaeche {
     void Text(int x, int y, const std::string& t) override {
         liste.push_back("Text " + zahlen({x, y}) + " " + t);
     }
+    void Rechteck(int x1, int y1, int x2, int y2) override {
+        liste.push_back("Rechteck " + zahlen({x1, y1, x2, y2}));
+    }
     StiftModus Stiftmodus() const override { return modus_; }
     void SetzeStiftmodus(StiftModus m) override {
         modus_ = m;
@@ -281,6 +284,52 @@ TEST(Zeichnen, GleicherMittelpunktUndSelbstverbindung) {
     test::neuesNeuron(selbst, 50, 60);
     selbst.VerbindeBeide(0, 0);
     EXPECT_EQ(verbindung(selbst, 0, 0), erwartet);
+}
+
+TEST(Zeichnen, ZweiwegGewichtZeigtGenauEinenWert) {
+    // The labels of a two-way pair N0 <-> N1 fall on the midpoint; N1 -> N0 is drawn later and
+    // covers N0 -> N1. "-0.65" is 35 pixels wide, "0.72" 28, the text 13 high. With neurons 105
+    // pixels apart the two centres differ by a pixel (152 and 153: halves truncated toward 0).
+    struct Fall {
+        const char* name;
+        int bx;
+        float hin, zurueck, artHin, artZurueck;
+        const char* rechteck; // the later label's box widened over the earlier one, or ""
+        const char* text;     // the later label
+    };
+    const Fall faelle[] = {
+        {"früheres breiter", 200, -0.65f, 0.72f, 2, 2, "133,94,168,107", "136,94 0.72"},
+        {"um ein Pixel versetzt", 205, -0.65f, 0.72f, 2, 2, "135,94,170,107", "139,94 0.72"},
+        {"gleich breit, versetzt", 205, 0.5f, 0.72f, 2, 2, "138,94,167,107", "139,94 0.72"},
+        // Nothing to widen: the later box already holds the earlier one.
+        {"gleich breit", 200, 0.5f, 0.72f, 2, 2, "", "136,94 0.72"},
+        {"späteres breiter", 200, 0.5f, -1.0f, 2, 2, "", "133,94 -1.00"},
+        // Labels at different places: a one-way connection over one half of a pair (centre
+        // 200 - 200 / 3 = 134), and the half of a pair whose other direction was removed.
+        {"einseitig darüber", 200, -0.65f, 0.72f, 2, 1, "", "120,94 0.72"},
+        {"nur noch eine Richtung", 200, -0.65f, 0.72f, 0, 2, "", "136,94 0.72"},
+    };
+    for (const Fall& f : faelle) {
+        TNetz netz;
+        test::neuesNeuron(netz, 100, 100).Anzeige = 0;
+        test::neuesNeuron(netz, f.bx, 100).Anzeige = 0;
+        netz.Verbindungsmatrix[0][1] = f.artHin;
+        netz.Verbindungsmatrix[1][0] = f.artZurueck;
+        netz.Gewichtsmatrix[0][1] = f.hin;
+        netz.Gewichtsmatrix[1][0] = f.zurueck;
+        Protokoll p;
+        netz.ZeichneNetz(p);
+        // White fill, black text, the widened box (if any) and the text; then the two circles
+        // (three lines each).
+        Zeilen erwartet{"Fuellung 255,255,255", "Schrift 0,0,0"};
+        if (*f.rechteck) erwartet.push_back("Rechteck " + std::string(f.rechteck));
+        erwartet.push_back("Text " + std::string(f.text));
+        ASSERT_GE(p.liste.size(), erwartet.size() + 6) << f.name;
+        EXPECT_EQ(Zeilen(p.liste.end() - 6 - erwartet.size(), p.liste.end() - 6), erwartet)
+            << f.name;
+        EXPECT_EQ(p.nur("Text").size(), std::size_t(f.artHin > 0 ? 2 : 1)) << f.name;
+        EXPECT_EQ(p.nur("Rechteck").size(), std::size_t(*f.rechteck ? 1 : 0)) << f.name;
+    }
 }
 
 TEST(Zeichnen, DarstellungsFlags) {

@@ -350,6 +350,28 @@ void QtZeichenflaeche::Text(int x, int y, const std::string& text) {
     maler_.setPen(Stift);
 }
 
+void QtZeichenflaeche::Rechteck(int x1, int y1, int x2, int y2) {
+    // Clipped to the image first: the corners may lie far out.
+    const long long links = std::max(x1, 0);
+    const long long oben = std::max(y1, 0);
+    const long long rechts = std::min(x2, bild_.width());
+    const long long unten = std::min(y2, bild_.height());
+    if (links >= rechts || oben >= unten) return;
+    if (direkt_ && modus_ == StiftModus::Kopieren) {
+        // Row by row, as Stempeln copies: QPainter's setup costs more than the few pixels.
+        const std::uint32_t pixel =
+            0xFF000000u | static_cast<std::uint32_t>(farbschluessel(fuellfarbe_));
+        const std::ptrdiff_t zeile = bild_.bytesPerLine() / 4;
+        auto* d = reinterpret_cast<std::uint32_t*>(bild_.bits()) + oben * zeile + links;
+        for (long long y = oben; y < unten; ++y, d += zeile)
+            std::fill_n(d, rechts - links, pixel);
+        return;
+    }
+    maler_.fillRect(QRect(static_cast<int>(links), static_cast<int>(oben),
+                          static_cast<int>(rechts - links), static_cast<int>(unten - oben)),
+                    qfarbe(fuellfarbe_));
+}
+
 void QtZeichenflaeche::SetzeStiftmodus(StiftModus m) {
     modus_ = m;
     maler_.setCompositionMode(qtModus(m));

@@ -40,6 +40,7 @@ class QtZeichenflaeche : public Zeichenflaeche {
     int TextBreite(const std::string& text) const override;
     int TextHoehe(const std::string& text) const override;
     void Text(int x, int y, const std::string& text) override;
+    void Rechteck(int x1, int y1, int x2, int y2) override;
     StiftModus Stiftmodus() const override { return modus_; }
     void SetzeStiftmodus(StiftModus m) override;
 

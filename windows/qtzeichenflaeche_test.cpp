@@ -49,6 +49,7 @@ class QtZeichenflaecheTest : public QObject {
     void nichtXorZweimalStelltDasBildWiederHer();
     void linienEndenUndRaender();
     void formenWeitAusserhalb();
+    void zweiwegGewichtDecktDasFruehereGanz();
     void zwischenablageBekommtDasNetz();
 };
 
@@ -230,6 +231,35 @@ void QtZeichenflaecheTest::formenWeitAusserhalb() {
     // through the image, taken back.
     QCOMPARE(farbe(bild, 150, 100), weiss);
     QCOMPARE(farbe(bild, 150, 150), weiss);
+}
+
+// The two weight labels of a two-way pair share the midpoint (a pixel apart here) and the later
+// one, "0.72", covers the wider "-0.65": the region of both shows "0.72" alone on white.
+void QtZeichenflaecheTest::zweiwegGewichtDecktDasFruehereGanz() {
+    TNetz netz;
+    test::neuesNeuron(netz, 100, 100).Anzeige = 0;
+    test::neuesNeuron(netz, 205, 100).Anzeige = 0;
+    netz.VerbindeBeide(0, 1);
+    netz.SetzeGewicht(0, 1, -0.65f); // label centred on (152, 100)
+    netz.SetzeGewicht(1, 0, 0.72f);  // on (153, 100)
+    QImage bild = weissesBild();
+    QtZeichenflaeche c(bild);
+    netz.ZeichneNetz(c);
+
+    QImage allein = weissesBild();
+    QtZeichenflaeche a(allein);
+    a.SetzeSchriftfarbe(Schwarz);
+    const int h = a.TextHoehe("0.72");
+    a.Text(153 - a.TextBreite("0.72") / 2, 100 - h / 2, "0.72");
+    const int breiter = a.TextBreite("-0.65");
+    QVERIFY(breiter > a.TextBreite("0.72"));
+    const QRect frueher(152 - breiter / 2, 100 - h / 2, breiter, h);
+    const QRect beide =
+        frueher.united(QRect(153 - a.TextBreite("0.72") / 2, 100 - h / 2, a.TextBreite("0.72"), h));
+    for (int y = beide.top(); y <= beide.bottom(); ++y)
+        for (int x = beide.left(); x <= beide.right(); ++x)
+            QVERIFY2(farbe(bild, x, y) == farbe(allein, x, y),
+                     qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
 }
 
 void QtZeichenflaecheTest::zwischenablageBekommtDasNetz() {
