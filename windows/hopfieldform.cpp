@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <limits>
@@ -36,6 +37,13 @@ QToolButton* flacherKnopf(QWidget* eltern, const char* name, const QString& text
     k->setFocusPolicy(Qt::NoFocus);
     k->setGeometry(links, 4, 25, 25);
     return k;
+}
+
+// The width at which the field shows the text whole: the text, the field's frame and its inner
+// margin of 2 pixels on each side, and the cursor after the last character.
+int breiteFuer(const QLineEdit& feld, const QString& text) {
+    const int rahmen = feld.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &feld);
+    return feld.fontMetrics().horizontalAdvance(text) + 2 * (rahmen + 2) + 1;
 }
 
 TIntEdit* zahlFeld(QWidget* eltern, const char* name, const QRect& ort) {
@@ -191,9 +199,12 @@ THopfieldForm::THopfieldForm(HopfieldUmgebung& umgebung, QWidget* parent)
     Label2->move(128, 8);
     Label2->adjustSize();
     IntEdit1 = zahlFeld(Panel1, "IntEdit1", QRect(168, 5, 25, 24));
+    // Wide enough for five digits (at two seconds a pass, 10000 passes take five and a half
+    // hours); "Stop" keeps its distance of 5 pixels.
+    IntEdit1->setFixedWidth(std::max(25, breiteFuer(*IntEdit1, QStringLiteral("00000"))));
     StopBtn = new QPushButton(QStringLiteral("Stop"), Panel1);
     StopBtn->setObjectName(QStringLiteral("StopBtn"));
-    StopBtn->setGeometry(198, 4, 41, 25);
+    StopBtn->setGeometry(IntEdit1->geometry().right() + 6, 4, 41, 25);
     StopBtn->setToolTip(QStringLiteral("Propagation stoppen"));
     StopBtn->setStatusTip(QStringLiteral("Propagation stoppen"));
 

@@ -42,7 +42,11 @@ class FakeUmgebung : public HopfieldUmgebung {
             if (!form || form->Abbruch) break;
             ++durchlaeufe;
             if (proPass) proPass(durchlaeufe);
-            QTest::qWait(2); // also runs deferred deletions, as a real wait may
+            // The wait between passes runs a nested event loop, which also carries out
+            // deletions that were deferred to it; one round of one does the same.
+            QEventLoop warten;
+            QTimer::singleShot(0, &warten, &QEventLoop::quit);
+            warten.exec();
         }
         aufrufe << "Ende";
     }
@@ -67,6 +71,22 @@ class Hauptfenster : public QWidget {
 
 const QString Kritisch = QStringLiteral("Anzahl der Muster kritisch!");
 
+int cursorX(QLineEdit* f) {
+    f->grab(); // painting lays the text out and scrolls it to the cursor
+    return f->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+}
+
+// True when the field shows its whole text: with the cursor at the end the text has not been
+// scrolled to the left, so the cursor stands one text width right of where it stands at the
+// start.
+bool ganzSichtbar(QLineEdit* f) {
+    f->setCursorPosition(0);
+    const int anfang = cursorX(f);
+    f->end(false);
+    const int ende = cursorX(f);
+    return ende - anfang == f->fontMetrics().horizontalAdvance(f->text()) && ende < f->width();
+}
+
 } // namespace
 
 class HopfieldformTest : public QObject {
@@ -83,7 +103,8 @@ class HopfieldformTest : public QObject {
         umgebung->form = form;
         form->Auslegen(h, v);
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCoreApplication::processEvents(); // the window system shows and activates it
+        QVERIFY(form->windowHandle()->isExposed());
         umgebung->aufrufe.clear(); // the activation of the window
     }
     QStringList alleZellen() {
@@ -265,7 +286,8 @@ class HopfieldformTest : public QObject {
                  std::vector<test::Meldung>(
                      {{'F', "Gleitkommaüberlauf"}, {'F', "Gleitkommadivision durch Null"}}));
         form->close();
-        QTRY_VERIFY(form.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
     }
 
     // Grid (20 h + 10) x (21 v + 9); label 10 right of the grid, field 5 right of the label;
@@ -309,6 +331,36 @@ class HopfieldformTest : public QObject {
         QCOMPARE(form->Zelle(h - 1, v - 1), std::string("u"));
     }
 
+    // The pass counter shows at least five digits whole, and the controls around it keep their
+    // places: only "Stop" moves right, and stays inside the narrowest window.
+    void zaehlerGanzSichtbar_data() {
+        QTest::addColumn<int>("h");
+        QTest::addColumn<int>("zahl");
+        QTest::newRow("0") << 1 << 0;
+        QTest::newRow("123") << 7 << 123;
+        QTest::newRow("12345") << 1 << 12345;
+        QTest::newRow("99999") << 7 << 99999;
+    }
+    void zaehlerGanzSichtbar() {
+        QFETCH(int, h);
+        QFETCH(int, zahl);
+        neu(h, 7);
+        TIntEdit* f = form->IntEdit1;
+        f->SetzeNumber(zahl);
+        QVERIFY2(ganzSichtbar(f), qPrintable(f->text()));
+        QCOMPARE(f->pos(), QPoint(168, 5));
+        QCOMPARE(f->height(), 24);
+        QCOMPARE(form->Label2->pos(), QPoint(128, 8));
+        QCOMPARE(form->LoescheBtn->geometry(), QRect(8, 4, 25, 25));
+        QCOMPARE(form->MerkeBtn->geometry(), QRect(48, 4, 25, 25));
+        QCOMPARE(form->ErkennenBtn->geometry(), QRect(88, 4, 25, 25));
+        const QRect stop = form->StopBtn->geometry();
+        QCOMPARE(stop.size(), QSize(41, 25));
+        QCOMPARE(stop.top(), 4);
+        QCOMPARE(stop.left(), f->geometry().right() + 6); // 5 pixels apart, as before
+        QVERIFY(form->Panel1->contentsRect().contains(stop));
+    }
+
     // Activation asks for an outer size of 190 x 240 until the size is fixed.
     void aktivieren() {
         form = new THopfieldForm(*umgebung);
@@ -320,7 +372,8 @@ class HopfieldformTest : public QObject {
         QCOMPARE(umgebung->aufrufe, QStringList({"Geoeffnet", "Geoeffnet"}));
         form->show();
         form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCoreApplication::processEvents();
+        QVERIFY(form->isActiveWindow());
         QCOMPARE(umgebung->aufrufe.size(), 3);
         QCOMPARE(form->size(), QSize(326, 276));
     }
@@ -340,7 +393,8 @@ class HopfieldformTest : public QObject {
         QVERIFY(form->close());
         QVERIFY(form->Abbruch);
         QCOMPARE(umgebung->aufrufe, QStringList({"Geschlossen"}));
-        QTRY_VERIFY(form.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
     }
 
     // "?" clears a leftover stop request and loops until "Stop" or closing; a second "?" during
@@ -382,12 +436,8 @@ class HopfieldformTest : public QObject {
         QVERIFY(!form.isNull());
         QVERIFY(!form->LaeuftSchleife());
         QCOMPARE(form->isHidden(), schliessen);
-        if (schliessen) {
-            QTRY_VERIFY(form.isNull());
-        } else {
-            QTest::qWait(10);
-            QVERIFY(!form.isNull());
-        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(form.isNull(), schliessen);
     }
 
     // An on cell shows a black mark, an off cell is white, and switching off repaints it.
