@@ -10,6 +10,7 @@
 #include <sys/types.h>
 
 #include "dateifehler.h"
+#include "ersetzedatei.h"
 #include "fehler.h"
 
 namespace nervalo {

@@ -11,6 +11,7 @@
 
 #include "aufgabendatei.h"
 #include "fehler.h"
+#include "ordnertest.h"
 #include "testhilfe.h"
 
 using namespace nervalo;
@@ -59,20 +60,7 @@ Gelesen liesAlle(const fs::path& p) {
     return g;
 }
 
-class Aufgabendatei : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string muster = (fs::temp_directory_path() / "aufgabendatei-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
-        ordner = muster;
-    }
-    void TearDown() override {
-        fs::permissions(ordner, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(ordner);
-    }
-
-    fs::path ordner;
-};
+using Aufgabendatei = test::OrdnerTest;
 
 TEST_F(Aufgabendatei, BeispielInBeideRichtungen) {
     SichereAufgabendatei(ordner / "xor.lrn", 3, 4, BeispielWerte);

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "cp1252.h"
-#include "dateifehler.h"
+#include "ersetzedatei.h"
 #include "fehler.h"
 #include "meldungen.h"
 #include "netz.h"

@@ -15,6 +15,7 @@
 #include "cp1252.h"
 #include "fehler.h"
 #include "netz.h"
+#include "ordnertest.h"
 #include "testhilfe.h"
 
 using namespace nervalo;
@@ -128,16 +129,8 @@ void erwarteGleicheNeuronen(const TGrafikNeuron& ist, const TGrafikNeuron& soll)
     EXPECT_TRUE(gleicheBits(ist.Sollwert, soll.Sollwert));
 }
 
-class Netzdatei : public ::testing::Test {
+class Netzdatei : public test::OrdnerTest {
   protected:
-    void SetUp() override {
-        std::string muster = (fs::temp_directory_path() / "netzdatei-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
-        ordner = muster;
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-
-    fs::path ordner;
     test::Rekorder rekorder;
 };
 
