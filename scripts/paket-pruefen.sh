@@ -27,7 +27,8 @@ grep -q "<release version=\"$version\"" "$daten/metainfo/io.github.nervalo.Nerva
 echo "== update-mime-database"
 mkdir -p "$ordner/mime/packages"
 cp "$daten/mime/packages/nervalo.xml" "$ordner/mime/packages/"
-update-mime-database "$ordner/mime"
+# It accepts broken XML silently: the globs it wrote are the check.
+XDG_DATA_DIRS="$ordner" update-mime-database "$ordner/mime"
 grep -qx "40:application/x-nervalo-netz:\*.net" "$ordner/mime/globs2"
 grep -qx "50:application/x-nervalo-lernaufgabe:\*.lrn" "$ordner/mime/globs2"
 
