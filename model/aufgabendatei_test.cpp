@@ -6,11 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "aufgabendatei.h"
 #include "fehler.h"
+#include "ohnerechte.h"
 #include "ordnertest.h"
 #include "testhilfe.h"
 
@@ -142,21 +140,27 @@ TEST_F(Aufgabendatei, NichtZuOeffnen) {
         fs::path pfad;
         std::string grund;
     };
-    std::vector<Fall> faelle = {
+    const Fall faelle[] = {
         {ordner / "fehlt.lrn", "Das System kann die angegebene Datei nicht finden."},
         {ordner / "fehlt" / "x.lrn", "Das System kann den angegebenen Pfad nicht finden."},
         {ordner / "ordner.lrn", "Der angegebene Pfad ist ein Ordner."},
     };
-    if (::geteuid() != 0) { // root reads everything
-        test::schreibeDatei(ordner / "gesperrt.lrn", test::ausHex(BeispielHex));
-        fs::permissions(ordner / "gesperrt.lrn", fs::perms::none);
-        faelle.push_back({ordner / "gesperrt.lrn", "Zugriff verweigert."});
-    }
     for (const Fall& fall : faelle) {
         const Gelesen g = liesAlle(fall.pfad);
         EXPECT_EQ(g.fehler,
                   "Datei " + fall.pfad.string() + " kann nicht geöffnet werden. " + fall.grund);
     }
+}
+
+TEST_F(Aufgabendatei, LesegeschuetzteDatei) {
+    const fs::path gesperrt = ordner / "gesperrt.lrn";
+    test::schreibeDatei(gesperrt, test::ausHex(BeispielHex));
+    fs::permissions(gesperrt, fs::perms::none);
+    // Root reads everything: the case runs as a user without privileges.
+    const test::Ausgang a = test::OhneRechte(ordner, [&] { AufgabendateiLeser leser(gesperrt); });
+    if (!a.ausgefuehrt) GTEST_SKIP() << "root kann hier seine Rechte nicht abgeben";
+    EXPECT_EQ(a.fehler,
+              "Datei " + gesperrt.string() + " kann nicht geöffnet werden. Zugriff verweigert.");
 }
 
 TEST_F(Aufgabendatei, SpeichernZerstoertNieDieVorigeDatei) {
@@ -169,24 +173,24 @@ TEST_F(Aufgabendatei, SpeichernZerstoertNieDieVorigeDatei) {
     EXPECT_THROW(SichereAufgabendatei(ordner / "ordner.lrn", 3, 4, BeispielWerte), Fehler);
     EXPECT_EQ(test::Dateinamen(ordner), (std::vector<std::string>{"alt.lrn", "ordner.lrn"}));
 
-    // A write-protected file stays as it is, though the folder would allow renaming over it.
-    if (::geteuid() != 0) { // root writes everything
-        fs::permissions(ordner / "alt.lrn", fs::perms::owner_read);
-        try {
-            SichereAufgabendatei(ordner / "alt.lrn", 3, 4, BeispielWerte);
-            ADD_FAILURE() << "saved over a write-protected file";
-        } catch (const Fehler& f) {
-            EXPECT_EQ(std::string(f.what()),
-                      "Datei \"" + (ordner / "alt.lrn").string() +
-                          "\" kann nicht erstellt werden. Zugriff verweigert.");
-        }
-        EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), test::ausHex(BeispielHex));
-        fs::permissions(ordner / "alt.lrn", fs::perms::owner_read | fs::perms::owner_write);
-    }
-
     // Values that do not fit the counts are a caller's mistake, never a short file.
     EXPECT_THROW(SichereAufgabendatei(ordner / "alt.lrn", 3, 4, {1, 2}), std::invalid_argument);
     EXPECT_EQ(test::liesDatei(ordner / "alt.lrn"), test::ausHex(BeispielHex));
+}
+
+TEST_F(Aufgabendatei, SchreibgeschuetzteDateiBleibt) {
+    // The folder would allow renaming over the file; the file's own protection must hold.
+    const fs::path alt = ordner / "alt.lrn";
+    test::schreibeDatei(alt, "alter Inhalt");
+    fs::permissions(alt, fs::perms::owner_read);
+    // Root writes everything: the case runs as a user without privileges.
+    const test::Ausgang a =
+        test::OhneRechte(ordner, [&] { SichereAufgabendatei(alt, 3, 4, BeispielWerte); });
+    if (!a.ausgefuehrt) GTEST_SKIP() << "root kann hier seine Rechte nicht abgeben";
+    EXPECT_EQ(a.fehler,
+              "Datei \"" + alt.string() + "\" kann nicht erstellt werden. Zugriff verweigert.");
+    EXPECT_EQ(test::liesDatei(alt), "alter Inhalt");
+    EXPECT_EQ(test::Dateinamen(ordner), std::vector<std::string>{"alt.lrn"});
 }
 
 } // namespace
