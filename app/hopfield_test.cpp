@@ -94,8 +94,7 @@ class HopfieldTest : public QObject {
         TMainForm& f = *form_;
         f.NetzBtnClick();
         BaueHopfieldGitter(f.AktuellesNetz, h, v);
-        f.AufgabeMoeglich(true);
-        f.LerntypAnmelden();
+        f.BefehleAktualisieren();
     }
     // "Hopfield-Netz" with the two answers.
     THopfieldForm* oeffnen(Antwort h, Antwort v) {

@@ -22,8 +22,8 @@ namespace {
 
 const char* const Titel = "Hopfield-Muster";
 const char* const PunkteAusserhalb = "Die Anzahl der Punkte muss zwischen 1 und 60 liegen.";
-const char* const NetzGeaendert = "Das Netz passt nicht mehr zum Muster: die Anzahl der Neuronen "
-                                  "hat sich geändert.\nDie Rekonstruktion wurde beendet.";
+const char* const NetzPasstNicht = "Das Netz passt nicht mehr zum Muster: die Anzahl der Neuronen "
+                                   "hat sich geändert.\nDie Rekonstruktion wurde beendet.";
 
 Hopfieldspeicher speicher(const THopfieldForm& fenster) {
     return {fenster.Spalten(), fenster.Zeilen()};
@@ -42,7 +42,7 @@ Muster muster(const THopfieldForm& fenster) {
 } // namespace
 
 void TMainForm::HopfieldBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         // One pattern window at a time: the open one comes to the front.
         if (HopfieldfensterOffen && Hopfieldfenster) {
             Hopfieldfenster->show();
@@ -113,7 +113,7 @@ void TMainForm::MusterErkennen() {
         // Neurons may have been deleted or another net loaded during the wait.
         if (!speicher(*fenster).Passt(AktuellesNetz)) {
             fenster->Abbruch = true; // a recall nested in this one ends as well
-            throw Fehler(NetzGeaendert);
+            throw Fehler(NetzPasstNicht);
         }
         if (durchgaenge < std::numeric_limits<std::int32_t>::max()) ++durchgaenge;
         AktuellesNetz.Propagiere();

@@ -44,10 +44,6 @@ QString u8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-const char* const NetztypOhne = "Netztyp: -";
-const char* const NetztypPerzeptron = "Netztyp: Perzeptron";
-const char* const NetztypHopfield = "Netztyp: Hopfield";
-
 // A panel that Qt shows as a fixed tool bar: not movable, not floating, no margins.
 QToolBar* panel(QMainWindow* fenster, const char* name, Qt::ToolBarArea ort) {
     auto* leiste = new QToolBar(fenster);
@@ -131,6 +127,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
     hauptpanelAnlegen();
     werkzeugpanelAnlegen();
     hintpanelAnlegen();
+    befehleAnmelden();
 
     UrlOeffnen = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
@@ -143,6 +140,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
     Sigma = 1.0f;
     Dateiname.clear();
     Zuordnung = {};
+    BefehleAktualisieren();
 }
 
 TMainForm::~TMainForm() {
@@ -195,10 +193,8 @@ void TMainForm::menueAnlegen() {
     Gewichte1 = eintrag(Anzeige1, "Gewichte1", "Gewichte");
     Anzeige1->addSeparator();
     Raster1 = eintrag(Anzeige1, "Raster1", "an Raster ausrichten");
-    for (QAction* a : {Pfeile1, Gewichte1, Raster1}) {
+    for (QAction* a : {Pfeile1, Gewichte1, Raster1})
         a->setCheckable(true);
-        a->setChecked(true);
-    }
 
     Sonstiges1 = leiste->addMenu(u8("Sonstiges"));
     Sonstiges1->setObjectName(QStringLiteral("Sonstiges1"));
@@ -209,43 +205,6 @@ void TMainForm::menueAnlegen() {
     Inhalt1 = eintrag(Hilfe1, "Inhalt1", "Tutorium");
     Hilfe1->addSeparator();
     Info1 = eintrag(Hilfe1, "Info1", "Info ...");
-
-    LetztesNeuronlschen1->setEnabled(false);
-
-    auto verbinde = [this](QAction* a, void (TMainForm::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    };
-    verbinde(NeuesNetz1, &TMainForm::NetzBtnClick);
-    verbinde(Netzffnen1, &TMainForm::LadenBtnClick);
-    verbinde(Netzspeichernunter1, &TMainForm::NetzSpeichernBtnClick);
-    verbinde(N3schichtigesPerzeptron1, &TMainForm::TrainiereBtnClick);
-    verbinde(HopfieldNetz, &TMainForm::HopfieldBtnClick);
-    verbinde(Lernaufgabeffnen1, &TMainForm::AufgLadenBtnClick);
-    verbinde(Lernaufgabespeichernunter1, &TMainForm::AufgSpeichernBtnClick);
-    verbinde(Beenden1, &TMainForm::Beenden1Click);
-    verbinde(Netzpropagieren1, &TMainForm::VorBtnClick);
-    verbinde(Netzbackpropagieren1, &TMainForm::BackBtnClick);
-    verbinde(LetztesNeuronlschen1, &TMainForm::LetztesNeuronlschen1Click);
-    verbinde(Netzlschen1, &TMainForm::NetzLoeschenBtnClick);
-    verbinde(Netztypfestlegen1, &TMainForm::Netztypfestlegen1Click);
-    verbinde(Gewichtezuflligbelegen1, &TMainForm::ZufallBtnClick);
-    verbinde(Sigmafestlegen1, &TMainForm::SigmaBtnClick);
-    verbinde(SpezielleNetze1, &TMainForm::NetztypBtnClick);
-    verbinde(Kopieren1, &TMainForm::KopierenBtnClick);
-    verbinde(Neuron1, &TMainForm::EinNeuronBtnClick);
-    verbinde(Inhalt1, &TMainForm::Inhalt1Click);
-    verbinde(Info1, &TMainForm::Info1Click);
-    // Qt flips a checkable item before its handler runs; these handlers decide about the check
-    // mark themselves, so the flip is taken back first.
-    auto schalter = [this](QAction* a, void (TMainForm::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, a, handler] {
-            a->setChecked(!a->isChecked());
-            (this->*handler)();
-        });
-    };
-    schalter(Pfeile1, &TMainForm::Pfeile1Click);
-    schalter(Gewichte1, &TMainForm::Gewichte1Click);
-    schalter(Raster1, &TMainForm::Raster1Click);
 }
 
 void TMainForm::hauptpanelAnlegen() {
@@ -273,20 +232,9 @@ void TMainForm::hauptpanelAnlegen() {
     EinNeuronBtn =
         knopf(flaeche, "EinNeuronBtn", Bild::TestNeuron, "Test-Neuron", 320, oben, seite);
 
-    NetztypLbl = new QLabel(u8(NetztypOhne), flaeche);
+    NetztypLbl = new QLabel(flaeche);
     NetztypLbl->setObjectName(QStringLiteral("NetztypLbl"));
     NetztypLbl->setGeometry(376, 18, 200, 17);
-
-    AufgSpeichernBtn->setEnabled(false);
-
-    connect(NetzBtn, &QToolButton::clicked, this, [this] { NetzBtnClick(); });
-    connect(NetzLadenBtn, &QToolButton::clicked, this, [this] { LadenBtnClick(); });
-    connect(NetzSpeichernBtn, &QToolButton::clicked, this, [this] { NetzSpeichernBtnClick(); });
-    connect(TrainiereBtn, &QToolButton::clicked, this, [this] { TrainiereBtnClick(); });
-    connect(AufgLadenBtn, &QToolButton::clicked, this, [this] { AufgLadenBtnClick(); });
-    connect(AufgSpeichernBtn, &QToolButton::clicked, this, [this] { AufgSpeichernBtnClick(); });
-    connect(HopfieldBtn, &QToolButton::clicked, this, [this] { HopfieldBtnClick(); });
-    connect(EinNeuronBtn, &QToolButton::clicked, this, [this] { EinNeuronBtnClick(); });
 }
 
 void TMainForm::werkzeugpanelAnlegen() {
@@ -323,29 +271,8 @@ void TMainForm::werkzeugpanelAnlegen() {
     KopierenBtn = knopf(flaeche, "KopierenBtn", Bild::Kopieren,
                         "Netz als Grafik in Zwischenablage kopieren", 0, 320, seite);
 
-    // The four mode buttons: at most one is down, and all may be up. A non-exclusive group
-    // with its own rule, since an exclusive one never lets the last button go up.
-    Modusgruppe = new QButtonGroup(this);
-    Modusgruppe->setExclusive(false);
-    for (QToolButton* k : {NeuronBtn, BewegeBtn, PfeilBtn, DoppelPfeilBtn}) {
+    for (QToolButton* k : {NeuronBtn, BewegeBtn, PfeilBtn, DoppelPfeilBtn})
         k->setCheckable(true);
-        Modusgruppe->addButton(k);
-        connect(k, &QToolButton::toggled, this, [this, k](bool unten) {
-            if (!unten) return;
-            for (QAbstractButton* anderer : Modusgruppe->buttons())
-                if (anderer != k) anderer->setChecked(false);
-        });
-    }
-
-    connect(NetzLoeschenBtn, &QToolButton::clicked, this, [this] { NetzLoeschenBtnClick(); });
-    connect(NetztypBtn, &QToolButton::clicked, this, [this] { NetztypBtnClick(); });
-    connect(VorBtn, &QToolButton::clicked, this, [this] { VorBtnClick(); });
-    connect(BackBtn, &QToolButton::clicked, this, [this] { BackBtnClick(); });
-    connect(SigmaBtn, &QToolButton::clicked, this, [this] { SigmaBtnClick(); });
-    connect(ZufallBtn, &QToolButton::clicked, this, [this] { ZufallBtnClick(); });
-    connect(KopierenBtn, &QToolButton::clicked, this, [this] { KopierenBtnClick(); });
-
-    WerkzeugPanel1->hide();
 }
 
 void TMainForm::hintpanelAnlegen() {
@@ -366,6 +293,82 @@ void TMainForm::hintpanelAnlegen() {
     farben.setColor(QPalette::WindowText, Qt::black);
     HintPanel->setPalette(farben);
     Statusleiste->addWidget(HintPanel);
+}
+
+void TMainForm::befehleAnmelden() {
+    using K = Kommando;
+    using F = TMainForm;
+    const auto h = [this](void (TMainForm::*handler)()) {
+        return [this, handler] { (this->*handler)(); };
+    };
+    const auto werkzeug = [this](Werkzeug w) { return [this, w] { werkzeugWaehlen(w); }; };
+    anmelden(K::NeuesNetz, {NetzBtn, NeuesNetz1}, h(&F::NetzBtnClick));
+    anmelden(K::NetzOeffnen, {NetzLadenBtn, Netzffnen1}, h(&F::LadenBtnClick));
+    anmelden(K::NetzSpeichern, {NetzSpeichernBtn, Netzspeichernunter1},
+             h(&F::NetzSpeichernBtnClick));
+    anmelden(K::NeueLernaufgabe, {NeueLernaufgabe1->menuAction()});
+    anmelden(K::Perzeptronaufgabe, {N3schichtigesPerzeptron1}, h(&F::TrainiereBtnClick));
+    anmelden(K::Hopfieldaufgabe, {HopfieldNetz}, h(&F::HopfieldBtnClick));
+    anmelden(K::PerzeptronKnopf, {TrainiereBtn}, h(&F::TrainiereBtnClick));
+    anmelden(K::HopfieldKnopf, {HopfieldBtn}, h(&F::HopfieldBtnClick));
+    anmelden(K::AufgabeOeffnen, {AufgLadenBtn, Lernaufgabeffnen1}, h(&F::AufgLadenBtnClick));
+    anmelden(K::AufgabeSpeichern, {AufgSpeichernBtn, Lernaufgabespeichernunter1},
+             h(&F::AufgSpeichernBtnClick));
+    anmelden(K::Beenden, {Beenden1}, h(&F::Beenden1Click));
+    anmelden(K::Bearbeiten, {Bearbeiten1->menuAction()});
+    anmelden(K::Propagieren, {VorBtn, Netzpropagieren1}, h(&F::VorBtnClick));
+    anmelden(K::Backpropagieren, {BackBtn, Netzbackpropagieren1}, h(&F::BackBtnClick));
+    anmelden(K::LetztesNeuronLoeschen, {LetztesNeuronlschen1}, h(&F::LetztesNeuronlschen1Click));
+    anmelden(K::NetzLoeschen, {NetzLoeschenBtn, Netzlschen1}, h(&F::NetzLoeschenBtnClick));
+    anmelden(K::NetztypFestlegen, {Netztypfestlegen1}, h(&F::Netztypfestlegen1Click));
+    anmelden(K::Zufallsgewichte, {ZufallBtn, Gewichtezuflligbelegen1}, h(&F::ZufallBtnClick));
+    anmelden(K::SigmaFestlegen, {SigmaBtn, Sigmafestlegen1}, h(&F::SigmaBtnClick));
+    anmelden(K::SpezielleNetze, {NetztypBtn, SpezielleNetze1}, h(&F::NetztypBtnClick));
+    anmelden(K::Kopieren, {KopierenBtn, Kopieren1}, h(&F::KopierenBtnClick));
+    anmelden(K::Pfeile, {Pfeile1}, h(&F::Pfeile1Click));
+    anmelden(K::Gewichte, {Gewichte1}, h(&F::Gewichte1Click));
+    anmelden(K::Raster, {Raster1}, h(&F::Raster1Click));
+    anmelden(K::NeuronWerkzeug, {NeuronBtn}, werkzeug(Werkzeug::Neuron));
+    anmelden(K::BewegeWerkzeug, {BewegeBtn}, werkzeug(Werkzeug::Bewege));
+    anmelden(K::PfeilWerkzeug, {PfeilBtn}, werkzeug(Werkzeug::Pfeil));
+    anmelden(K::DoppelPfeilWerkzeug, {DoppelPfeilBtn}, werkzeug(Werkzeug::DoppelPfeil));
+    anmelden(K::TestNeuron, {EinNeuronBtn, Neuron1}, h(&F::EinNeuronBtnClick));
+    anmelden(K::Tutorium, {Inhalt1}, h(&F::Inhalt1Click));
+    anmelden(K::Info, {Info1}, h(&F::Info1Click));
+}
+
+void TMainForm::anmelden(Kommando k, std::initializer_list<QObject*> teile,
+                         const std::function<void()>& ausloesen) {
+    for (QObject* teil : teile) {
+        bedienteile_.push_back({k, teil});
+        if (!ausloesen) continue;
+        if (auto* a = qobject_cast<QAction*>(teil))
+            connect(a, &QAction::triggered, this, ausloesen);
+        else if (auto* b = qobject_cast<QAbstractButton*>(teil))
+            connect(b, &QAbstractButton::clicked, this, ausloesen);
+    }
+}
+
+void TMainForm::BefehleAktualisieren() {
+    const Befehlsstaende staende = BefehleAbleiten({.netzfenster = NetzVorhanden,
+                                                    .neuronen = AktuellesNetz.Anzahl(),
+                                                    .netztyp = AktuellesNetz.Netztyp,
+                                                    .darstellung = AktuellesNetz.Darstellung,
+                                                    .aufgabenfenster = AufgabenfensterOffen,
+                                                    .raster = raster_,
+                                                    .werkzeug = werkzeug_});
+    for (const auto& [k, teil] : bedienteile_) {
+        const Befehlsstand& stand = staende[k];
+        if (auto* a = qobject_cast<QAction*>(teil)) {
+            a->setEnabled(stand.aktiv);
+            if (a->isCheckable()) a->setChecked(stand.haken);
+        } else if (auto* b = qobject_cast<QAbstractButton*>(teil)) {
+            b->setEnabled(stand.aktiv);
+            if (b->isCheckable()) b->setChecked(stand.haken);
+        }
+    }
+    WerkzeugPanel1->setVisible(staende.werkzeugleiste);
+    NetztypLbl->setText(u8(staende.netztyp));
 }
 
 QMenu* TMainForm::createPopupMenu() {
@@ -412,11 +415,6 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 
 void TMainForm::NetzVorhandenSetzen(bool b) {
     NetzVorhanden = b;
-    for (QToolButton* k : {NetzSpeichernBtn, TrainiereBtn, HopfieldBtn, AufgLadenBtn})
-        k->setEnabled(b);
-    for (QAction* a : {Netzspeichernunter1, Lernaufgabeffnen1, Lernaufgabespeichernunter1,
-                       NeueLernaufgabe1->menuAction(), Bearbeiten1->menuAction()})
-        a->setEnabled(b);
     if (!b) {
         if (AufgabenfensterOffen) {
             AufgabenfensterOffen = false;
@@ -427,44 +425,6 @@ void TMainForm::NetzVorhandenSetzen(bool b) {
             hopfieldfensterSchliessen();
         }
     }
-}
-
-void TMainForm::AufgabeMoeglich(bool b) {
-    NeueLernaufgabe1->menuAction()->setEnabled(b);
-    TrainiereBtn->setEnabled(b);
-    Lernaufgabeffnen1->setEnabled(b);
-    AufgLadenBtn->setEnabled(b);
-    HopfieldBtn->setEnabled(b);
-}
-
-void TMainForm::LerntypAnmelden() {
-    if (!NetzVorhanden) return;
-    bool perzeptron, hopfield, pfeile;
-    const char* text;
-    switch (AktuellesNetz.Netztyp) {
-    case Perzeptron:
-        perzeptron = true, hopfield = false, pfeile = true, text = NetztypPerzeptron;
-        break;
-    case Hopfield:
-        perzeptron = false, hopfield = true, pfeile = false, text = NetztypHopfield;
-        break;
-    case KeinTyp:
-        perzeptron = true, hopfield = true, pfeile = true, text = NetztypOhne;
-        break;
-    default: // a kind this program doesn't know (from a damaged file): leave everything
-        return;
-    }
-    TrainiereBtn->setEnabled(perzeptron);
-    N3schichtigesPerzeptron1->setEnabled(perzeptron);
-    AufgLadenBtn->setEnabled(perzeptron);
-    Lernaufgabeffnen1->setEnabled(perzeptron);
-    HopfieldBtn->setEnabled(hopfield);
-    HopfieldNetz->setEnabled(hopfield);
-    // Only the check marks: the net's Darstellung keeps its value.
-    Pfeile1->setChecked(pfeile);
-    Gewichte1->setChecked(pfeile);
-    Gewichte1->setEnabled(pfeile); // "Gewichte" is there only with "Pfeile"
-    NetztypLbl->setText(u8(text));
 }
 
 void TMainForm::ErstNetzSichern() {
@@ -478,11 +438,9 @@ void TMainForm::ErstNetzSichern() {
 
 void TMainForm::Netzloeschen() {
     AktuellesNetz.Leeren();
-    NetztypLbl->setText(u8(NetztypOhne));
     // Each window clears its own flag when it closes.
     if (HopfieldfensterOffen) hopfieldfensterSchliessen();
     if (AufgabenfensterOffen) aufgabenfensterSchliessen();
-    AufgabeMoeglich(false);
 }
 
 void TMainForm::ZeichnungAktualisieren() {
@@ -497,7 +455,6 @@ void TMainForm::NetzSpeichern() {
 }
 
 void TMainForm::netzLadenUndDarstellen() {
-    WerkzeugPanel1->show();
     AktuellesNetz.Laden(Dateiname);
     AktuellesNetz.Gesichert = true;
     if (!NetzVorhanden || !Netzfenster) {
@@ -508,38 +465,35 @@ void TMainForm::netzLadenUndDarstellen() {
     ZeichnungAktualisieren();
     titelSetzen();
     QCoreApplication::processEvents();
-    LerntypAnmelden();
+    BefehleAktualisieren();
 }
 
 // ---- EditorUmgebung -------------------------------------------------------------------------
 
 Werkzeug TMainForm::AktivesWerkzeug() const {
-    if (NeuronBtn->isChecked()) return Werkzeug::Neuron;
-    if (BewegeBtn->isChecked()) return Werkzeug::Bewege;
-    if (PfeilBtn->isChecked()) return Werkzeug::Pfeil;
-    if (DoppelPfeilBtn->isChecked()) return Werkzeug::DoppelPfeil;
-    return Werkzeug::Keins;
+    return werkzeug_;
 }
 
 bool TMainForm::RasterAn() const {
-    return Raster1->isChecked();
+    return raster_;
 }
 
-void TMainForm::LetztesNeuronLoeschenErlauben() {
-    LetztesNeuronlschen1->setEnabled(true);
+void TMainForm::NetzGeaendert() {
+    BefehleAktualisieren();
 }
 
 void TMainForm::NetzfensterSchliesst() {
-    WerkzeugPanel1->hide();
-    NetzSpeichernBtn->setEnabled(false);
-    AufgLadenBtn->setEnabled(false);
+    Netzloeschen();
+    NetzVorhandenSetzen(false);
+    BefehleAktualisieren();
 }
 
 // ---- helpers --------------------------------------------------------------------------------
 
-void TMainForm::modusKnoepfeHoch() {
-    for (QAbstractButton* k : Modusgruppe->buttons())
-        k->setChecked(false);
+void TMainForm::werkzeugWaehlen(Werkzeug w) {
+    // A click on the button that is down puts it up: then no tool is chosen.
+    werkzeug_ = werkzeug_ == w ? Werkzeug::Keins : w;
+    BefehleAktualisieren();
 }
 
 void TMainForm::netzfensterAnlegen() {
@@ -585,7 +539,7 @@ TNetztypwahlForm& TMainForm::netztypwahlForm() {
 // ---- command handlers -----------------------------------------------------------------------
 
 void TMainForm::FormActivate() {
-    Befehl([&] {
+    befehl([&] {
         const QRect rahmen = frameGeometry();
         const Fenstermass mass = NetzfensterMass(rahmen.width(), rahmen.height());
         FensterBreite = mass.breite;
@@ -596,8 +550,6 @@ void TMainForm::FormActivate() {
             if (IstNetzDatei(argument)) {
                 Dateiname = argument;
                 netzLadenUndDarstellen();
-                // As after "Netz öffnen": a net with neurons can lose its last one.
-                if (AktuellesNetz.Anzahl() > 0) LetztesNeuronlschen1->setEnabled(true);
             } else
                 dialoge().Hinweis("Die übergebene Datei ist keine gültige net-Datei!");
         }
@@ -609,9 +561,8 @@ void TMainForm::ShowHint(const QString& hint) {
 }
 
 void TMainForm::NetzBtnClick() {
-    Befehl([&] {
-        WerkzeugPanel1->show();
-        modusKnoepfeHoch();
+    befehl([&] {
+        werkzeug_ = Werkzeug::Keins;
         if (NetzVorhanden && Netzfenster) {
             ErstNetzSichern();
             Netzloeschen();
@@ -625,23 +576,21 @@ void TMainForm::NetzBtnClick() {
         }
         if (auto* rahmen = Netzfenster->parentWidget()) rahmen->resize(FensterBreite, FensterHoehe);
         ZeichnungAktualisieren();
-        AufgabeMoeglich(false);
     });
 }
 
 void TMainForm::LadenBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         ErstNetzSichern();
         Netzloeschen();
         ZeichnungAktualisieren();
-        AufgabeMoeglich(false);
-        modusKnoepfeHoch();
+        werkzeug_ = Werkzeug::Keins;
+        BefehleAktualisieren();
         QCoreApplication::processEvents();
         const auto pfad = dialoge().DateiOeffnen(OpenDialog1);
         if (pfad) {
             Dateiname = *pfad;
             netzLadenUndDarstellen();
-            if (AktuellesNetz.Anzahl() > 0) LetztesNeuronlschen1->setEnabled(true);
         } else {
             NetzBtnClick(); // the old net is gone already: the user gets a new, empty one
         }
@@ -649,14 +598,14 @@ void TMainForm::LadenBtnClick() {
 }
 
 void TMainForm::NetzSpeichernBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         NetzSpeichern();
         if (NetzVorhanden) titelSetzen();
     });
 }
 
 void TMainForm::NetzLoeschenBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         if (!NetzVorhanden) return;
         ErstNetzSichern();
         Netzloeschen();
@@ -667,18 +616,14 @@ void TMainForm::NetzLoeschenBtnClick() {
 }
 
 void TMainForm::LetztesNeuronlschen1Click() {
-    Befehl([&] {
+    befehl([&] {
         AktuellesNetz.LoescheLetztesNeuron();
         ZeichnungAktualisieren();
-        if (AktuellesNetz.Anzahl() == 0) {
-            LetztesNeuronlschen1->setEnabled(false);
-            AufgabeMoeglich(false);
-        }
     });
 }
 
 void TMainForm::AufgLadenBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         const auto pfad = dialoge().DateiOeffnen(OpenDialog2);
         if (!pfad) return;
         TrainiereBtnClick(); // opens the task window laid out for the net, unless one is open
@@ -687,7 +632,7 @@ void TMainForm::AufgLadenBtnClick() {
 }
 
 void TMainForm::AufgSpeichernBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         if (!AufgabenfensterOffen) return; // saving needs the learning task window
         const auto pfad = dialoge().DateiSpeichern(SaveDialog2);
         if (!pfad || !Aufgabenfenster) return;
@@ -700,76 +645,47 @@ void TMainForm::AufgSpeichernBtnClick() {
 }
 
 void TMainForm::Netztypfestlegen1Click() {
-    Befehl([&] {
+    befehl([&] {
         TNetztypwahlForm& wahl = netztypwahlForm();
-        const std::uint8_t vorher = AktuellesNetz.Netztyp;
-        if (dialoge().ZeigeModal(wahl) == QDialog::Accepted) {
-            switch (wahl.ItemIndex()) {
-            case 0:
-                AktuellesNetz.Netztyp = KeinTyp;
-                NetztypLbl->setText(u8(NetztypOhne));
-                break;
-            case 1:
-                AktuellesNetz.Netztyp = Perzeptron;
-                NetztypLbl->setText(u8(NetztypPerzeptron));
-                break;
-            case 2:
-                AktuellesNetz.Netztyp = Hopfield;
-                NetztypLbl->setText(u8(NetztypHopfield));
-                break;
-            default:
-                break;
-            }
-            // The net file holds the type: a changed type is a change that must not be lost
-            // without the question to save.
-            if (AktuellesNetz.Netztyp != vorher) AktuellesNetz.Gesichert = false;
-        }
-        LerntypAnmelden();
+        if (dialoge().ZeigeModal(wahl) != QDialog::Accepted) return;
+        const std::uint8_t typen[] = {KeinTyp, Perzeptron, Hopfield}; // by the selected item
+        const int i = wahl.ItemIndex();
+        if (i < 0 || i > 2 || typen[i] == AktuellesNetz.Netztyp) return;
+        AktuellesNetz.Netztyp = typen[i];
+        // The net file holds the type: a changed type is a change that must not be lost without
+        // the question to save.
+        AktuellesNetz.Gesichert = false;
     });
 }
 
 void TMainForm::Pfeile1Click() {
-    Befehl([&] {
-        if (Pfeile1->isChecked()) {
-            Pfeile1->setChecked(false);
-            AktuellesNetz.Darstellung &= static_cast<std::uint8_t>(~PfeileZeigen);
-            Gewichte1->setEnabled(false);
-        } else {
-            Pfeile1->setChecked(true);
-            AktuellesNetz.Darstellung |= PfeileZeigen;
-            Gewichte1->setEnabled(true);
-        }
+    befehl([&] {
+        AktuellesNetz.Darstellung ^= PfeileZeigen;
         ZeichnungAktualisieren();
     });
 }
 
 void TMainForm::Gewichte1Click() {
-    Befehl([&] {
-        if (Gewichte1->isChecked()) {
-            Gewichte1->setChecked(false);
-            AktuellesNetz.Darstellung &= static_cast<std::uint8_t>(~GewichteZeigen);
-        } else {
-            Gewichte1->setChecked(true);
-            AktuellesNetz.Darstellung |= GewichteZeigen;
-        }
+    befehl([&] {
+        AktuellesNetz.Darstellung ^= GewichteZeigen;
         ZeichnungAktualisieren();
     });
 }
 
 void TMainForm::Raster1Click() {
-    Befehl([&] { Raster1->setChecked(!Raster1->isChecked()); });
+    befehl([&] { raster_ = !raster_; });
 }
 
 void TMainForm::KopierenBtnClick() {
-    Befehl([&] { AktuellesNetz.KopiereInZwischenablage(); });
+    befehl([&] { AktuellesNetz.KopiereInZwischenablage(); });
 }
 
 void TMainForm::EinNeuronBtnClick() {
-    Befehl([&] { TNeuronForm::Oeffnen(*mdiArea); });
+    befehl([&] { TNeuronForm::Oeffnen(*mdiArea); });
 }
 
 void TMainForm::Inhalt1Click() {
-    Befehl([&] {
+    befehl([&] {
         const QString pfad = TutoriumPfad();
         if (pfad.isEmpty()) throw Fehler("Die Seite des Tutoriums wurde nicht gefunden.");
         if (!UrlOeffnen(QUrl::fromLocalFile(pfad)))
@@ -779,7 +695,7 @@ void TMainForm::Inhalt1Click() {
 }
 
 void TMainForm::Info1Click() {
-    Befehl([&] { dialoge().ZeigeModal(infoForm()); });
+    befehl([&] { dialoge().ZeigeModal(infoForm()); });
 }
 
 void TMainForm::Beenden1Click() {

@@ -4,13 +4,18 @@
 // which commands are available.
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 
 #include "aufgabenumgebung.h"
+#include "befehl.h"
+#include "befehlsstaende.h"
 #include "dialoge.h"
 #include "editorumgebung.h"
 #include "hopfieldumgebung.h"
@@ -18,7 +23,6 @@
 #include "netz.h"
 
 class QAction;
-class QButtonGroup;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -126,7 +130,6 @@ class TMainForm : public QMainWindow,
     QToolButton* SigmaBtn;
     QToolButton* ZufallBtn;
     QToolButton* KopierenBtn;
-    QButtonGroup* Modusgruppe;
 
     // Menus.
     QMenu* Datei1;
@@ -194,19 +197,22 @@ class TMainForm : public QMainWindow,
     // Operations.
     void NetzSpeichern();
     void netzLadenUndDarstellen();
-    void LerntypAnmelden();
+    // Derives every command's enabled and checked state, the tool panel and the net type label
+    // from the program's state (BefehleAbleiten) and applies them.
+    void BefehleAktualisieren();
+    // Stores NetzVorhanden; without the net window the task and pattern windows close.
+    void NetzVorhandenSetzen(bool b);
+    // Empties the net and closes the task and pattern windows.
+    void Netzloeschen();
     // Waits at least ms milliseconds while the event loop runs (and sleeps when idle).
     static void Pause(std::int64_t ms);
 
     // EditorUmgebung: what the net window uses.
     Werkzeug AktivesWerkzeug() const override;
     bool RasterAn() const override;
-    void AufgabeMoeglich(bool b) override;
     void ZeichnungAktualisieren() override;
     void ErstNetzSichern() override;
-    void Netzloeschen() override;
-    void NetzVorhandenSetzen(bool b) override;
-    void LetztesNeuronLoeschenErlauben() override;
+    void NetzGeaendert() override;
     void NetzfensterSchliesst() override;
 
     // AufgabenUmgebung: what the learning task window uses (training.cpp).
@@ -242,7 +248,18 @@ class TMainForm : public QMainWindow,
     void hauptpanelAnlegen();
     void werkzeugpanelAnlegen();
     void hintpanelAnlegen();
-    void modusKnoepfeHoch();
+    // Connects each command's menu items and buttons to its handler and records them, so that
+    // BefehleAktualisieren reaches them.
+    void befehleAnmelden();
+    void anmelden(Kommando k, std::initializer_list<QObject*> teile,
+                  const std::function<void()>& ausloesen = {});
+    // Runs a command's body through Befehl, then derives the commands anew: every command
+    // goes through here.
+    template <class F> void befehl(F&& rumpf) {
+        Befehl(std::forward<F>(rumpf));
+        BefehleAktualisieren();
+    }
+    void werkzeugWaehlen(Werkzeug w);
     void netzfensterAnlegen();
     void netzfensterPlatzieren();
     void titelSetzen();
@@ -259,6 +276,9 @@ class TMainForm : public QMainWindow,
 
     QStringList argumente_;
     bool gestartet_ = false;
+    std::vector<std::pair<Kommando, QObject*>> bedienteile_; // each command's items and buttons
+    bool raster_ = true;                                     // "an Raster ausrichten"
+    Werkzeug werkzeug_ = Werkzeug::Keins;                    // the mode button that is down
 };
 
 } // namespace nervalo

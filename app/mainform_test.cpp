@@ -34,38 +34,37 @@ namespace {
 const std::string Sichern = "Sie haben ihr aktuelles Netz\nnoch nicht gesichert.\n"
                             "Wollen Sie es jetzt sichern?";
 
-// The enabled state of every command that depends on the net, in a fixed order.
+// The enabled state of the commands that depend on the net, in a fixed order; where a command
+// has a menu item and a tool button, both must be enabled.
 struct Zustand {
-    bool netzSpeichern; // NetzSpeichernBtn, Netzspeichernunter1, Lernaufgabespeichernunter1
-    bool bearbeiten;    // menu Bearbeiten
-    bool aufgabe;       // NeueLernaufgabe1
-    bool trainiere;     // TrainiereBtn, AufgLadenBtn, Lernaufgabeffnen1
-    bool hopfield;      // HopfieldBtn
+    bool netzSpeichern;    // NetzSpeichernBtn, Netzspeichernunter1
+    bool bearbeiten;       // menu Bearbeiten
+    bool aufgabe;          // NeueLernaufgabe1
+    bool trainiere;        // TrainiereBtn, AufgLadenBtn, Lernaufgabeffnen1
+    bool hopfield;         // HopfieldBtn
+    bool aufgabeSpeichern; // AufgSpeichernBtn, Lernaufgabespeichernunter1
     bool operator==(const Zustand&) const = default;
 };
 
 Zustand zustand(const TMainForm& f) {
-    const bool speichern = f.NetzSpeichernBtn->isEnabled();
-    if (f.Netzspeichernunter1->isEnabled() != speichern ||
-        f.Lernaufgabespeichernunter1->isEnabled() != speichern)
-        qWarning("save commands disagree");
-    const bool trainiere = f.TrainiereBtn->isEnabled();
-    if (f.AufgLadenBtn->isEnabled() != trainiere || f.Lernaufgabeffnen1->isEnabled() != trainiere)
-        qWarning("task commands disagree");
-    return {speichern && f.Netzspeichernunter1->isEnabled() &&
-                f.Lernaufgabespeichernunter1->isEnabled(),
-            f.Bearbeiten1->menuAction()->isEnabled(), f.NeueLernaufgabe1->menuAction()->isEnabled(),
-            trainiere && f.AufgLadenBtn->isEnabled() && f.Lernaufgabeffnen1->isEnabled(),
-            f.HopfieldBtn->isEnabled()};
+    return {f.NetzSpeichernBtn->isEnabled() && f.Netzspeichernunter1->isEnabled(),
+            f.Bearbeiten1->menuAction()->isEnabled(),
+            f.NeueLernaufgabe1->menuAction()->isEnabled(),
+            f.TrainiereBtn->isEnabled() && f.AufgLadenBtn->isEnabled() &&
+                f.Lernaufgabeffnen1->isEnabled(),
+            f.HopfieldBtn->isEnabled(),
+            f.AufgSpeichernBtn->isEnabled() && f.Lernaufgabespeichernunter1->isEnabled()};
 }
 
 char* toString(const Zustand& z) {
-    return qstrdup(QStringLiteral("speichern %1 bearbeiten %2 aufgabe %3 trainiere %4 hopfield %5")
+    return qstrdup(QStringLiteral("speichern %1 bearbeiten %2 aufgabe %3 trainiere %4 hopfield %5 "
+                                  "aufgabeSpeichern %6")
                        .arg(z.netzSpeichern)
                        .arg(z.bearbeiten)
                        .arg(z.aufgabe)
                        .arg(z.trainiere)
                        .arg(z.hopfield)
+                       .arg(z.aufgabeSpeichern)
                        .toLatin1()
                        .constData());
 }
@@ -106,7 +105,7 @@ class MainFormTest : public QObject {
     void startZustand() {
         TMainForm& f = *form_;
         QCOMPARE(f.windowTitle(), QString("Nervalo"));
-        QCOMPARE(zustand(f), (Zustand{false, false, false, false, false}));
+        QCOMPARE(zustand(f), (Zustand{false, false, false, false, false, false}));
         QVERIFY(!f.AufgSpeichernBtn->isEnabled());
         QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
         QVERIFY(f.NetzBtn->isEnabled() && f.NetzLadenBtn->isEnabled() &&
@@ -152,12 +151,13 @@ class MainFormTest : public QObject {
         QCOMPARE(titel(f), QString("Netz"));
         QVERIFY(!f.WerkzeugPanel1->isHidden());
         QCOMPARE(f.Netzfenster->parentWidget()->geometry(), QRect(0, 0, 400, 300));
-        QCOMPARE(zustand(f), (Zustand{true, true, false, false, false}));
+        QCOMPARE(zustand(f), (Zustand{true, true, false, false, false, false}));
 
-        // What the editor does when it inserts a neuron.
-        f.AufgabeMoeglich(true);
-        f.LetztesNeuronLoeschenErlauben();
-        QCOMPARE(zustand(f), (Zustand{true, true, true, true, true}));
+        // A neuron inserted with the mouse.
+        f.NeuronBtn->click();
+        QTest::mouseClick(f.Netzfenster->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(f.AktuellesNetz.Anzahl(), 1);
+        QCOMPARE(zustand(f), (Zustand{true, true, true, true, true, false}));
         QVERIFY(f.LetztesNeuronlschen1->isEnabled());
         QVERIFY(dialoge_->liste.empty());
     }
@@ -181,69 +181,13 @@ class MainFormTest : public QObject {
         QCOMPARE(f.mdiArea->subWindowList().size(), 1);
     }
 
-    void lerntypAnmelden_data() {
-        QTest::addColumn<int>("netztyp");
-        QTest::addColumn<bool>("perzeptron");
-        QTest::addColumn<bool>("hopfield");
-        QTest::addColumn<bool>("pfeile");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Perzeptron") << 0 << true << false << true << "Netztyp: Perzeptron";
-        QTest::newRow("Hopfield") << 1 << false << true << false << "Netztyp: Hopfield";
-        QTest::newRow("ohne Typ") << 2 << true << true << true << "Netztyp: -";
-    }
-    void lerntypAnmelden() {
-        QFETCH(int, netztyp);
-        QFETCH(bool, perzeptron);
-        QFETCH(bool, hopfield);
-        QFETCH(bool, pfeile);
-        QFETCH(QString, text);
-        TMainForm& f = *form_;
-        f.NetzBtnClick();
-        f.AufgabeMoeglich(true);
-        // Start from the opposite of the expected state, so every change shows.
-        for (QAction* a : {f.Pfeile1, f.Gewichte1})
-            a->setChecked(!pfeile);
-        f.Gewichte1->setEnabled(!pfeile);
-        f.NetztypLbl->setText("x");
-        f.AktuellesNetz.Netztyp = static_cast<std::uint8_t>(netztyp);
-        f.AktuellesNetz.Darstellung = 0;
-        f.LerntypAnmelden();
-        QCOMPARE(f.TrainiereBtn->isEnabled(), perzeptron);
-        QCOMPARE(f.N3schichtigesPerzeptron1->isEnabled(), perzeptron);
-        QCOMPARE(f.AufgLadenBtn->isEnabled(), perzeptron);
-        QCOMPARE(f.Lernaufgabeffnen1->isEnabled(), perzeptron);
-        QCOMPARE(f.HopfieldBtn->isEnabled(), hopfield);
-        QCOMPARE(f.HopfieldNetz->isEnabled(), hopfield);
-        QCOMPARE(f.Pfeile1->isChecked(), pfeile);
-        QCOMPARE(f.Gewichte1->isChecked(), pfeile);
-        QCOMPARE(f.Gewichte1->isEnabled(), pfeile); // "Gewichte" only with "Pfeile"
-        QCOMPARE(f.NetztypLbl->text(), text);
-        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(0)); // only the check marks change
-        QVERIFY(f.NeueLernaufgabe1->menuAction()->isEnabled());
-    }
-
-    // An unknown kind and a missing net window change nothing.
-    void lerntypAnmeldenOhneWirkung() {
-        TMainForm& f = *form_;
-        f.AktuellesNetz.Netztyp = Hopfield;
-        f.LerntypAnmelden(); // no net window
-        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: -"));
-        QVERIFY(f.Pfeile1->isChecked());
-        f.NetzBtnClick();
-        f.AufgabeMoeglich(true);
-        f.AktuellesNetz.Netztyp = 7;
-        f.LerntypAnmelden();
-        QCOMPARE(zustand(f), (Zustand{true, true, true, true, true}));
-        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: -"));
-    }
-
-    // "Netztyp festlegen" › "Hopfield-Typ" on a drawn net: task commands off, pattern command on,
-    // check marks off while the drawing keeps arrows and weights; "Pfeile" then checks again.
+    // "Netztyp festlegen" › "Hopfield-Typ" on a drawn net: task commands off, pattern command on;
+    // the drawing keeps arrows and weights, and so do the check marks of "Pfeile" and "Gewichte",
+    // so that one click on "Pfeile" hides the arrows.
     void netztypFestlegenHopfield() {
         TMainForm& f = *form_;
         f.NetzBtnClick();
         kleinesNetz(f);
-        f.AufgabeMoeglich(true);
         dialoge_->modal = {[](QDialog& d) {
             static_cast<TNetztypwahlForm&>(d).SetzeItemIndex(2);
             return int(QDialog::Accepted);
@@ -254,14 +198,14 @@ class MainFormTest : public QObject {
         QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: Hopfield"));
         QVERIFY(!f.TrainiereBtn->isEnabled() && !f.AufgLadenBtn->isEnabled() &&
                 !f.Lernaufgabeffnen1->isEnabled());
-        QVERIFY(f.HopfieldBtn->isEnabled());
-        QVERIFY(!f.Pfeile1->isChecked() && !f.Gewichte1->isChecked());
+        QVERIFY(f.HopfieldBtn->isEnabled() && f.HopfieldNetz->isEnabled());
+        QVERIFY(f.Pfeile1->isChecked() && f.Gewichte1->isChecked() && f.Gewichte1->isEnabled());
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen | PfeileZeigen));
         QVERIFY(!f.AktuellesNetz.Gesichert); // still the drawn, unsaved net
 
         f.Pfeile1->trigger();
-        QVERIFY(f.Pfeile1->isChecked());
-        QVERIFY(f.AktuellesNetz.Darstellung & PfeileZeigen);
+        QVERIFY(!f.Pfeile1->isChecked() && !f.Gewichte1->isEnabled());
+        QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen));
 
         // Cancel (close box) keeps the type; the dialog keeps its selection.
         int vorher = -1;
@@ -312,8 +256,7 @@ class MainFormTest : public QObject {
         TMainForm& f = *form_;
         f.NetzBtnClick();
         kleinesNetz(f);
-        f.AufgabeMoeglich(true);
-        f.LetztesNeuronLoeschenErlauben();
+        f.BefehleAktualisieren();
         f.LetztesNeuronlschen1Click();
         QCOMPARE(f.AktuellesNetz.Anzahl(), 1);
         QVERIFY(!f.AktuellesNetz.IstVerbunden(0, 1));
@@ -321,7 +264,7 @@ class MainFormTest : public QObject {
         f.LetztesNeuronlschen1Click();
         QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
         QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
-        QCOMPARE(zustand(f), (Zustand{true, true, false, false, false}));
+        QCOMPARE(zustand(f), (Zustand{true, true, false, false, false, false}));
         f.LetztesNeuronlschen1Click(); // nothing left: no error
         QVERIFY(dialoge_->liste.empty());
     }
@@ -338,7 +281,11 @@ class MainFormTest : public QObject {
         f.DoppelPfeilBtn->click();
         f.BewegeBtn->click();
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Bewege);
-        QCOMPARE(f.Modusgruppe->checkedButton(), f.BewegeBtn);
+        for (QToolButton* k : {f.NeuronBtn, f.PfeilBtn, f.DoppelPfeilBtn, f.BewegeBtn})
+            QCOMPARE(k->isChecked(), k == f.BewegeBtn);
+        f.NetzBtnClick(); // a new net puts every mode button up
+        QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
+        QVERIFY(!f.BewegeBtn->isChecked());
     }
 
     void fenstermass_data() {
@@ -478,7 +425,8 @@ class MainFormTest : public QObject {
         QVERIFY(f.AktuellesNetz.Gesichert);
         QCOMPARE(titel(f), QString("Netz [%1]").arg(QString::fromStdString(pfad)));
         QVERIFY(f.LetztesNeuronlschen1->isEnabled());
-        QCOMPARE(zustand(f), (Zustand{true, true, false, true, true}));
+        // As after opening the same file from the command line.
+        QCOMPARE(zustand(f), (Zustand{true, true, true, true, true, false}));
         QCOMPARE(f.mdiArea->subWindowList().size(), 1);
     }
 
@@ -533,6 +481,7 @@ class MainFormTest : public QObject {
             QCOMPARE(titel(*form_), QString("Netz [%1]").arg(pfad));
             QCOMPARE(form_->NetztypLbl->text(), QString("Netztyp: Perzeptron"));
             QCOMPARE(form_->AktuellesNetz.Anzahl(), 1);
+            QCOMPARE(zustand(*form_), (Zustand{true, true, true, true, false, false}));
         }
         QCOMPARE(form_->LetztesNeuronlschen1->isEnabled(), geoeffnet);
         if (!geoeffnet) QVERIFY(form_->Dateiname.empty()); // a later new net has no file name
@@ -564,12 +513,13 @@ class MainFormTest : public QObject {
     void netzfensterSchliesst() {
         TMainForm& f = *form_;
         f.NetzBtnClick();
-        f.AufgabeMoeglich(true);
+        test::neuesNeuron(f.AktuellesNetz, 100, 100);
+        f.BefehleAktualisieren();
         f.Dateiname = "/tmp/alt.net"; // as after saving
         f.Netzfenster->parentWidget()->close();
         QVERIFY(!f.NetzVorhanden);
         QVERIFY(f.WerkzeugPanel1->isHidden());
-        QCOMPARE(zustand(f), (Zustand{false, false, false, false, false}));
+        QCOMPARE(zustand(f), (Zustand{false, false, false, false, false, false}));
         QTRY_VERIFY(!f.Netzfenster);
         f.NetzBtnClick(); // a new window
         QVERIFY(f.Netzfenster);

@@ -1,6 +1,5 @@
 // "Spezielle Netze": replaces the current net by a three-layer perceptron or a Hopfield grid of
 // the size chosen in the dialog TNetztypForm.
-#include <QAction>
 #include <QDialog>
 #include <QMdiSubWindow>
 
@@ -18,7 +17,7 @@ TNetztypForm& TMainForm::netztypForm() {
 }
 
 void TMainForm::NetztypBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         if (!NetzVorhanden || !Netzfenster) return; // the command needs the net window
         // A save that fails throws here and keeps the net.
         ErstNetzSichern();
@@ -41,18 +40,8 @@ void TMainForm::NetztypBtnClick() {
                 Zuordnung.AnzahlInput = wert1;  // columns
                 Zuordnung.AnzahlHidden = wert2; // rows; AnzahlOutput keeps its value
             }
-            // The check marks as the builder set arrows and weights.
-            Pfeile1->setChecked(AktuellesNetz.Darstellung & PfeileZeigen);
-            Gewichte1->setChecked(AktuellesNetz.Darstellung & GewichteZeigen);
-            // As after inserting neurons with the mouse: the net can be trained or get patterns,
-            // and its last neuron can be deleted.
-            AufgabeMoeglich(true);
-            LetztesNeuronLoeschenErlauben();
         }
         ZeichnungAktualisieren();
-        LerntypAnmelden();
-        // Weights can be shown only with arrows.
-        Gewichte1->setEnabled(Pfeile1->isChecked());
     });
 }
 

@@ -36,7 +36,7 @@ class Nachzeichnen {
 } // namespace
 
 void TMainForm::TrainiereBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         if (AufgabenfensterOffen) return; // never a second task window
         auto* fenster = new TAufgabenForm(*this, this);
         Aufgabenfenster = fenster;
@@ -56,13 +56,12 @@ void TMainForm::TrainiereBtnClick() {
             fenster->SetzeZelle(s + 1, 0, AktuellesNetz.Neuron(Zuordnung.Neuron(s)).Bezeichnung);
         fenster->Spaltenzahl = Zuordnung.Spaltenzahl();
         fenster->FormActivate();
-        AufgSpeichernBtn->setEnabled(true);
     });
 }
 
 void TMainForm::AufgabenfensterGeschlossen() {
     AufgabenfensterOffen = false;
-    AufgSpeichernBtn->setEnabled(false);
+    BefehleAktualisieren();
 }
 
 void TMainForm::zeichnungVormerken() {
@@ -116,21 +115,21 @@ void TMainForm::trainingsschritt() {
 }
 
 void TMainForm::VorBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         Nachzeichnen nachher(*this);
         AktuellesNetz.Propagiere();
     });
 }
 
 void TMainForm::BackBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         Nachzeichnen nachher(*this);
         AktuellesNetz.Backpropagiere(Sigma);
     });
 }
 
 void TMainForm::ZufallBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         zufall().SetzeAusUhr();
         AktuellesNetz.Zufallsgewichte(1.0f);
         ZeichnungAktualisieren();
@@ -138,7 +137,7 @@ void TMainForm::ZufallBtnClick() {
 }
 
 void TMainForm::SigmaBtnClick() {
-    Befehl([&] {
+    befehl([&] {
         const auto text = dialoge().EingabeFrage("Lernrate", "Sigma", SigmaText(Sigma));
         if (!text) return; // Cancel keeps the learning rate
         // A typed point is the decimal comma; text that doesn't convert keeps Sigma.

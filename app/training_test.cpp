@@ -139,7 +139,6 @@ class TrainingTest : public QObject {
         test::neuesNeuron(form->AktuellesNetz, 250, 100, Outputschicht);
         form->AktuellesNetz.Verbinde(0, 1);
         form->AktuellesNetz.Gesichert = true;
-        form->AufgabeMoeglich(true);
         form->TrainiereBtnClick();
         aufgaben().SetzeZelle(1, 1, "1");
         aufgaben().SetzeZelle(2, 1, "1");
@@ -227,12 +226,11 @@ class TrainingTest : public QObject {
         QCOMPARE((QList<int>{f.Zuordnung.AnzahlInput, f.Zuordnung.AnzahlHidden,
                              f.Zuordnung.AnzahlOutput}),
                  anzahlen);
-        if (annehmen) {
-            QCOMPARE(f.TrainiereBtn->isEnabled(), art == 0);
-            QCOMPARE(f.HopfieldBtn->isEnabled(), art == 1);
-            QVERIFY(f.NeueLernaufgabe1->menuAction()->isEnabled());
-            QVERIFY(f.LetztesNeuronlschen1->isEnabled());
-        }
+        // After Cancel the task and pattern commands follow the empty net.
+        QCOMPARE(f.TrainiereBtn->isEnabled(), annehmen && art == 0);
+        QCOMPARE(f.HopfieldBtn->isEnabled(), annehmen && art == 1);
+        QCOMPARE(f.NeueLernaufgabe1->menuAction()->isEnabled(), annehmen);
+        QCOMPARE(f.LetztesNeuronlschen1->isEnabled(), annehmen);
     }
 
     // A save that fails keeps the net: nothing is cleared and the dialog doesn't open.
@@ -270,7 +268,8 @@ class TrainingTest : public QObject {
         bauen(0, 2, 4, 2);
         form->TrainiereBtnClick();
         QPointer<TAufgabenForm> fenster = form->Aufgabenfenster;
-        QVERIFY(fenster && form->AufgabenfensterOffen && form->AufgSpeichernBtn->isEnabled());
+        QVERIFY(fenster && form->AufgabenfensterOffen && form->AufgSpeichernBtn->isEnabled() &&
+                form->Lernaufgabespeichernunter1->isEnabled());
         QCOMPARE(fenster->SpaltenzahlDerTabelle(), 5);
         QCOMPARE(fenster->Spaltenzahl, 4);
         QStringList koepfe;
@@ -285,7 +284,8 @@ class TrainingTest : public QObject {
         QCOMPARE(fenster->Zelle(1, 1), std::string("0,5"));
 
         fenster->close();
-        QVERIFY(!form->AufgabenfensterOffen && !form->AufgSpeichernBtn->isEnabled());
+        QVERIFY(!form->AufgabenfensterOffen && !form->AufgSpeichernBtn->isEnabled() &&
+                !form->Lernaufgabespeichernunter1->isEnabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!fenster);
         form->N3schichtigesPerzeptron1->trigger();
@@ -300,7 +300,6 @@ class TrainingTest : public QObject {
         test::neuesNeuron(form->AktuellesNetz, 200, 80, Hiddenschicht);
         form->AktuellesNetz.Verbinde(0, 2);
         form->AktuellesNetz.Verbinde(1, 2);
-        form->AufgabeMoeglich(true);
         form->TrainiereBtnClick();
         QCOMPARE(aufgaben().SpaltenzahlDerTabelle(), 3);
         aufgaben().SetzeZelle(1, 1, "1");

@@ -12,14 +12,13 @@ class EditorUmgebung {
     virtual Werkzeug AktivesWerkzeug() const = 0;
     // Check mark of "an Raster ausrichten".
     virtual bool RasterAn() const = 0;
-    virtual void AufgabeMoeglich(bool b) = 0;
     virtual void ZeichnungAktualisieren() = 0;
+    // Offers to save an unsaved net; throws when saving fails.
     virtual void ErstNetzSichern() = 0;
-    virtual void Netzloeschen() = 0;
-    virtual void NetzVorhandenSetzen(bool b) = 0;
-    // Enables "Letztes Neuron löschen" (after a neuron was inserted).
-    virtual void LetztesNeuronLoeschenErlauben() = 0;
-    // Hides the tool panel and disables NetzSpeichernBtn and AufgLadenBtn (window closing).
+    // A neuron was inserted: the commands that depend on the net follow.
+    virtual void NetzGeaendert() = 0;
+    // The net window closes (after ErstNetzSichern): the net is cleared, the task and pattern
+    // windows close, and the tool panel and the net's commands go.
     virtual void NetzfensterSchliesst() = 0;
 };
 

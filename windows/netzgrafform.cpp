@@ -194,7 +194,6 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
         const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
 
         if (werkzeug == Werkzeug::Neuron) {
-            umgebung_.AufgabeMoeglich(true);
             VerbindungAktiv = false;
             auto neuron = std::make_unique<TGrafikNeuron>();
             const bool raster = umgebung_.RasterAn();
@@ -208,7 +207,7 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
             GroesseAnpassen(false, neuron->X + neuron->Radius, neuron->Y + neuron->Radius);
             neuron->Zeige(Canvas());
             netz.Hinzufuegen(std::move(neuron));
-            umgebung_.LetztesNeuronLoeschenErlauben();
+            umgebung_.NetzGeaendert();
         } else if (werkzeug == Werkzeug::Pfeil || werkzeug == Werkzeug::DoppelPfeil) {
             Auswahl = netz.NeuronBei(x, y);
             if (Auswahl == -1) return;
@@ -336,8 +335,6 @@ bool TNetzGrafform::FormClose() {
             setAttribute(Qt::WA_DeleteOnClose);
         umgebung_.ErstNetzSichern();
         umgebung_.NetzfensterSchliesst();
-        umgebung_.Netzloeschen();
-        umgebung_.NetzVorhandenSetzen(false);
         geschlossen = true;
     });
     return geschlossen;

@@ -1,0 +1,43 @@
+#include "befehlsstaende.h"
+
+namespace nervalo {
+
+Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
+    using K = Kommando;
+    Befehlsstaende b;
+    const bool netz = z.netzfenster;
+    // Learning tasks and patterns need neurons to give them to.
+    const bool aufgaben = netz && z.neuronen > 0;
+    // The net type rules out the other kind of task; an unknown type (from a damaged file)
+    // counts as no type.
+    const bool perzeptron = z.netztyp != Hopfield;
+    const bool hopfield = z.netztyp != Perzeptron;
+    // Weights are drawn only together with arrows.
+    const bool pfeile = z.darstellung & PfeileZeigen;
+
+    b[K::NetzSpeichern].aktiv = netz;
+    b[K::Bearbeiten].aktiv = netz;
+    b[K::NeueLernaufgabe].aktiv = aufgaben;
+    b[K::Perzeptronaufgabe].aktiv = perzeptron;
+    b[K::Hopfieldaufgabe].aktiv = hopfield;
+    b[K::PerzeptronKnopf].aktiv = aufgaben && perzeptron;
+    b[K::HopfieldKnopf].aktiv = aufgaben && hopfield;
+    b[K::AufgabeOeffnen].aktiv = aufgaben && perzeptron;
+    b[K::AufgabeSpeichern].aktiv = z.aufgabenfenster;
+    b[K::LetztesNeuronLoeschen].aktiv = aufgaben;
+    b[K::Pfeile].haken = pfeile;
+    b[K::Gewichte] = {pfeile, static_cast<bool>(z.darstellung & GewichteZeigen)};
+    b[K::Raster].haken = z.raster;
+    b[K::NeuronWerkzeug].haken = z.werkzeug == Werkzeug::Neuron;
+    b[K::BewegeWerkzeug].haken = z.werkzeug == Werkzeug::Bewege;
+    b[K::PfeilWerkzeug].haken = z.werkzeug == Werkzeug::Pfeil;
+    b[K::DoppelPfeilWerkzeug].haken = z.werkzeug == Werkzeug::DoppelPfeil;
+
+    b.werkzeugleiste = netz;
+    b.netztyp = "Netztyp: -";
+    if (netz && z.netztyp == Perzeptron) b.netztyp = "Netztyp: Perzeptron";
+    if (netz && z.netztyp == Hopfield) b.netztyp = "Netztyp: Hopfield";
+    return b;
+}
+
+} // namespace nervalo

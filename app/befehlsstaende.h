@@ -1,0 +1,78 @@
+#pragma once
+// Which commands of the main window are available and checked, derived from the program's state
+// alone. The main window applies the result to its menu items and tool buttons after every
+// command and after every change that a window reports; no command enables or checks anything
+// itself. A new command is one more Kommando and, when it is not always available, one more line
+// in BefehleAbleiten.
+#include <array>
+#include <cstdint>
+
+#include "editorumgebung.h"
+#include "netz.h"
+
+namespace nervalo {
+
+// The commands, each with the menu item and tool button that start it.
+enum class Kommando {
+    NeuesNetz,             // NetzBtn, "Neues Netz"
+    NetzOeffnen,           // NetzLadenBtn, "Netz öffnen"
+    NetzSpeichern,         // NetzSpeichernBtn, "Netz speichern unter ..."
+    NeueLernaufgabe,       // the submenu "Neue Lernaufgabe"
+    Perzeptronaufgabe,     // its item "3-schichtiges Perzeptron"
+    Hopfieldaufgabe,       // its item "Hopfield-Netz"
+    PerzeptronKnopf,       // TrainiereBtn: the submenu and its first item together
+    HopfieldKnopf,         // HopfieldBtn: the submenu and its second item together
+    AufgabeOeffnen,        // AufgLadenBtn, "Lernaufgabe öffnen"
+    AufgabeSpeichern,      // AufgSpeichernBtn, "Lernaufgabe speichern unter..."
+    Beenden,               // "Beenden"
+    Bearbeiten,            // the menu "Bearbeiten"
+    Propagieren,           // VorBtn, "Netz propagieren"
+    Backpropagieren,       // BackBtn, "Netz backpropagieren"
+    LetztesNeuronLoeschen, // "Letztes Neuron löschen"
+    NetzLoeschen,          // NetzLoeschenBtn, "Netz löschen"
+    NetztypFestlegen,      // "Netztyp festlegen"
+    Zufallsgewichte,       // ZufallBtn, "Gewichte zufällig belegen"
+    SigmaFestlegen,        // SigmaBtn, "Sigma festlegen"
+    SpezielleNetze,        // NetztypBtn, "Spezielle Netze"
+    Kopieren,              // KopierenBtn, "Kopieren"
+    Pfeile,                // "Pfeile"
+    Gewichte,              // "Gewichte"
+    Raster,                // "an Raster ausrichten"
+    NeuronWerkzeug,        // the four mode buttons
+    BewegeWerkzeug,
+    PfeilWerkzeug,
+    DoppelPfeilWerkzeug,
+    TestNeuron, // EinNeuronBtn, "Neuron"
+    Tutorium,   // "Tutorium"
+    Info,       // "Info ..."
+    Anzahl
+};
+
+// What the availability of the commands depends on.
+struct Programmzustand {
+    bool netzfenster = false; // the net window exists (NetzVorhanden)
+    int neuronen = 0;
+    std::uint8_t netztyp = KeinTyp;
+    std::uint8_t darstellung = GewichteZeigen | PfeileZeigen; // what the drawing shows
+    bool aufgabenfenster = false;                             // the learning task window exists
+    bool raster = true;                                       // "an Raster ausrichten"
+    Werkzeug werkzeug = Werkzeug::Keins;
+};
+
+struct Befehlsstand {
+    bool aktiv = true;
+    bool haken = false; // for the items and buttons that can be checked
+};
+
+struct Befehlsstaende {
+    std::array<Befehlsstand, static_cast<int>(Kommando::Anzahl)> befehle;
+    bool werkzeugleiste = false; // WerkzeugPanel1 shown
+    const char* netztyp = "";    // text of NetztypLbl
+
+    Befehlsstand& operator[](Kommando k) { return befehle[static_cast<int>(k)]; }
+    const Befehlsstand& operator[](Kommando k) const { return befehle[static_cast<int>(k)]; }
+};
+
+Befehlsstaende BefehleAbleiten(const Programmzustand& z);
+
+} // namespace nervalo

@@ -1,0 +1,141 @@
+// Which commands the program's state enables and checks, as a table of states: the rules of the
+// menus and tool buttons without any widget.
+#include <QtTest>
+#include <algorithm>
+
+#include "befehlsstaende.h"
+
+using namespace nervalo;
+using K = Kommando;
+
+namespace {
+
+// The commands that the net, its type, its display and the task window decide about.
+const std::pair<Kommando, const char*> Abhaengige[] = {
+    {K::NetzSpeichern, "NetzSpeichern"},
+    {K::Bearbeiten, "Bearbeiten"},
+    {K::NeueLernaufgabe, "NeueLernaufgabe"},
+    {K::Perzeptronaufgabe, "Perzeptronaufgabe"},
+    {K::Hopfieldaufgabe, "Hopfieldaufgabe"},
+    {K::PerzeptronKnopf, "PerzeptronKnopf"},
+    {K::HopfieldKnopf, "HopfieldKnopf"},
+    {K::AufgabeOeffnen, "AufgabeOeffnen"},
+    {K::AufgabeSpeichern, "AufgabeSpeichern"},
+    {K::LetztesNeuronLoeschen, "LetztesNeuronLoeschen"},
+    {K::Pfeile, "Pfeile"},
+    {K::Gewichte, "Gewichte"}};
+
+// The state as one line: the commands above that are enabled, those that are checked, the net
+// type label and whether the tool panel shows.
+QString zeile(const Befehlsstaende& b) {
+    QStringList aktiv, haken;
+    for (const auto& [k, name] : Abhaengige) {
+        if (b[k].aktiv) aktiv << name;
+        if (b[k].haken) haken << name;
+    }
+    return aktiv.join(' ') + " | " + haken.join(' ') + " | " + QString::fromUtf8(b.netztyp) +
+           (b.werkzeugleiste ? " | Werkzeuge" : "");
+}
+
+const QString Aufgaben = "NetzSpeichern Bearbeiten NeueLernaufgabe Perzeptronaufgabe "
+                         "Hopfieldaufgabe PerzeptronKnopf HopfieldKnopf AufgabeOeffnen "
+                         "LetztesNeuronLoeschen";
+const QString Perzeptron = "NetzSpeichern Bearbeiten NeueLernaufgabe Perzeptronaufgabe "
+                           "PerzeptronKnopf AufgabeOeffnen";
+const QString Hopfield = "NetzSpeichern Bearbeiten NeueLernaufgabe Hopfieldaufgabe HopfieldKnopf "
+                         "LetztesNeuronLoeschen Pfeile";
+
+struct Fall {
+    const char* name;
+    Programmzustand zustand; // no tool, no grid
+    QString erwartet;        // as zeile() writes it
+};
+
+const Fall Faelle[] = {
+    {"Start",
+     {},
+     "Perzeptronaufgabe Hopfieldaufgabe Pfeile Gewichte | Pfeile Gewichte | Netztyp: -"},
+    {"neues, leeres Netz",
+     {.netzfenster = true},
+     "NetzSpeichern Bearbeiten Perzeptronaufgabe Hopfieldaufgabe Pfeile Gewichte | Pfeile "
+     "Gewichte | Netztyp: - | Werkzeuge"},
+    {"erstes Neuron",
+     {.netzfenster = true, .neuronen = 1},
+     Aufgaben + " Pfeile Gewichte | Pfeile Gewichte | Netztyp: - | Werkzeuge"},
+    {"Perzeptron",
+     {.netzfenster = true, .neuronen = 8, .netztyp = nervalo::Perzeptron},
+     Perzeptron +
+         " LetztesNeuronLoeschen Pfeile Gewichte | Pfeile Gewichte | Netztyp: Perzeptron | "
+         "Werkzeuge"},
+    {"Perzeptron mit Aufgabenfenster",
+     {.netzfenster = true, .neuronen = 8, .netztyp = nervalo::Perzeptron, .aufgabenfenster = true},
+     Perzeptron + " AufgabeSpeichern LetztesNeuronLoeschen Pfeile Gewichte | Pfeile Gewichte | "
+                  "Netztyp: Perzeptron | Werkzeuge"},
+    // Opened from a file: an empty net offers no task, whatever its type.
+    {"leeres Perzeptron",
+     {.netzfenster = true, .netztyp = nervalo::Perzeptron},
+     "NetzSpeichern Bearbeiten Perzeptronaufgabe Pfeile Gewichte | Pfeile Gewichte | Netztyp: "
+     "Perzeptron | Werkzeuge"},
+    // Weights are drawn only with arrows: "Gewichte" is greyed.
+    {"Hopfield-Gitter",
+     {.netzfenster = true, .neuronen = 49, .netztyp = nervalo::Hopfield, .darstellung = 0},
+     Hopfield + " |  | Netztyp: Hopfield | Werkzeuge"},
+    // A drawn net given the Hopfield type keeps its arrows and weights, and so do the menu's
+    // check marks.
+    {"Hopfield-Typ mit Pfeilen",
+     {.netzfenster = true, .neuronen = 2, .netztyp = nervalo::Hopfield},
+     Hopfield + " Gewichte | Pfeile Gewichte | Netztyp: Hopfield | Werkzeuge"},
+    // A type this program doesn't know (from a damaged file) counts as none.
+    {"unbekannter Typ",
+     {.netzfenster = true, .neuronen = 3, .netztyp = 7},
+     Aufgaben + " Pfeile Gewichte | Pfeile Gewichte | Netztyp: - | Werkzeuge"},
+    {"Pfeile aus",
+     {.netzfenster = true, .neuronen = 1, .darstellung = GewichteZeigen},
+     Aufgaben + " Pfeile | Gewichte | Netztyp: - | Werkzeuge"},
+    {"Gewichte aus",
+     {.netzfenster = true, .neuronen = 1, .darstellung = PfeileZeigen},
+     Aufgaben + " Pfeile Gewichte | Pfeile | Netztyp: - | Werkzeuge"},
+};
+
+} // namespace
+
+class BefehlsstaendeTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void regeln() {
+        for (const Fall& f : Faelle) {
+            Programmzustand z = f.zustand;
+            z.raster = false;
+            const Befehlsstaende b = BefehleAbleiten(z);
+            QCOMPARE(f.name + (": " + zeile(b)), f.name + (": " + f.erwartet));
+            // Every other command is always there and, with no tool and no grid, unchecked.
+            for (int i = 0; i < static_cast<int>(K::Anzahl); ++i) {
+                const auto k = static_cast<Kommando>(i);
+                if (std::none_of(std::begin(Abhaengige), std::end(Abhaengige),
+                                 [k](const auto& a) { return a.first == k; }))
+                    QVERIFY2(b[k].aktiv && !b[k].haken, qPrintable(QString::number(i)));
+            }
+        }
+    }
+
+    // The mode button of the chosen tool is down, the others up; the grid follows its switch.
+    void werkzeugUndRaster() {
+        const std::pair<Werkzeug, Kommando> knoepfe[] = {
+            {Werkzeug::Neuron, K::NeuronWerkzeug},
+            {Werkzeug::Bewege, K::BewegeWerkzeug},
+            {Werkzeug::Pfeil, K::PfeilWerkzeug},
+            {Werkzeug::DoppelPfeil, K::DoppelPfeilWerkzeug}};
+        for (bool raster : {false, true})
+            for (Werkzeug w : {Werkzeug::Keins, Werkzeug::Neuron, Werkzeug::Bewege, Werkzeug::Pfeil,
+                               Werkzeug::DoppelPfeil}) {
+                const Befehlsstaende b = BefehleAbleiten({.raster = raster, .werkzeug = w});
+                QCOMPARE(b[K::Raster].haken, raster);
+                for (const auto& [werkzeug, k] : knoepfe)
+                    QCOMPARE(b[k].haken, werkzeug == w);
+            }
+    }
+};
+
+QTEST_MAIN(BefehlsstaendeTest)
+#include "befehlsstaende_test.moc"
