@@ -9,19 +9,16 @@
 namespace nervalo {
 
 Bildtakt::Bildtakt(std::function<void()> zeichnen, QObject* parent)
-    : QObject(parent), zeichnen_(std::move(zeichnen)) {
-    wecker_.setSingleShot(true);
-    wecker_.setTimerType(Qt::PreciseTimer);
-    connect(&wecker_, &QTimer::timeout, this, [this] { Befehl([&] { Jetzt(); }); });
-}
+    : QObject(parent), zeichnen_(std::move(zeichnen)), uhr_(bilduhr()),
+      wecker_(uhr_.NeuerWecker([this] { Befehl([&] { Jetzt(); }); })) {}
 
 void Bildtakt::Takt() {
     if (!offen_) return;
-    const qint64 vergangen = uhr_.isValid() ? uhr_.elapsed() : Bildzeit;
+    const std::int64_t vergangen = gezeichnet_ ? uhr_.Millisekunden() - *gezeichnet_ : Bildzeit;
     if (vergangen >= Bildzeit)
         zeichnen();
-    else if (!wecker_.isActive())
-        wecker_.start(static_cast<int>(Bildzeit - vergangen));
+    else if (!wecker_->Gestellt())
+        wecker_->Stellen(Bildzeit - vergangen);
 }
 
 void Bildtakt::Jetzt() {
@@ -30,34 +27,31 @@ void Bildtakt::Jetzt() {
 
 void Bildtakt::zeichnen() {
     offen_ = false;
-    wecker_.stop();
+    wecker_->Abstellen();
     // The frame counts from the start of a drawing, so a slow drawing doesn't lower the rate.
-    uhr_.start();
+    gezeichnet_ = uhr_.Millisekunden();
     zeichnen_();
 }
 
 Fenstertakt::Fenstertakt(QWidget* fenster, std::function<bool()> aktiv,
                          std::function<void()> vorDemMalen)
     : QObject(fenster), fenster_(fenster), aktiv_(std::move(aktiv)),
-      vorDemMalen_(std::move(vorDemMalen)) {
-    wecker_.setSingleShot(true);
-    wecker_.setTimerType(Qt::PreciseTimer);
-    connect(&wecker_, &QTimer::timeout, this, [this] { Befehl([&] { nachholen(); }); });
+      vorDemMalen_(std::move(vorDemMalen)), uhr_(bilduhr()),
+      wecker_(uhr_.NeuerWecker([this] { Befehl([&] { nachholen(); }); })) {
     fenster_->installEventFilter(this);
 }
 
 bool Fenstertakt::eventFilter(QObject* objekt, QEvent* e) {
     if (objekt != fenster_ || e->type() != QEvent::UpdateRequest) return false;
-    if (!nachgeholt_ && uhr_.isValid() && aktiv_()) {
-        const qint64 vergangen = uhr_.elapsed();
-        if (vergangen < Bildtakt::Bildzeit) {
-            if (!wecker_.isActive())
-                wecker_.start(static_cast<int>(Bildtakt::Bildzeit - vergangen));
+    if (!nachgeholt_ && gemalt_ && aktiv_()) {
+        const std::int64_t vergangen = uhr_.Millisekunden() - *gemalt_;
+        if (vergangen < Bildzeit) {
+            if (!wecker_->Gestellt()) wecker_->Stellen(Bildzeit - vergangen);
             return true; // held back until the frame is over
         }
     }
-    wecker_.stop();
-    uhr_.start();
+    wecker_->Abstellen();
+    gemalt_ = uhr_.Millisekunden();
     if (vorDemMalen_) Befehl([&] { vorDemMalen_(); });
     return false;
 }

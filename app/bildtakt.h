@@ -2,11 +2,14 @@
 // Redraws that come faster than the screen can show them are merged: a training loop marks the
 // picture as out of date after every step, and the picture is drawn at most once per screen
 // frame. A timer draws the last state when no further step comes, so what the screen shows is
-// never older than one frame.
-#include <QElapsedTimer>
+// never older than one frame. Time and timers are those of the installed Bilduhr.
 #include <QObject>
-#include <QTimer>
+#include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
+
+#include "bilduhr.h"
 
 class QWidget;
 
@@ -14,9 +17,6 @@ namespace nervalo {
 
 class Bildtakt : public QObject {
   public:
-    // Time of one screen frame in milliseconds (60 frames per second).
-    static constexpr int Bildzeit = 16;
-
     Bildtakt(std::function<void()> zeichnen, QObject* parent = nullptr);
 
     // The picture is out of date.
@@ -32,8 +32,9 @@ class Bildtakt : public QObject {
     void zeichnen();
 
     std::function<void()> zeichnen_;
-    QElapsedTimer uhr_; // started at the last drawing
-    QTimer wecker_;
+    Bilduhr& uhr_;
+    std::optional<std::int64_t> gezeichnet_; // time of the last drawing
+    std::unique_ptr<Wecker> wecker_;
     bool offen_ = false;
 };
 
@@ -58,8 +59,9 @@ class Fenstertakt : public QObject {
     QWidget* fenster_;
     std::function<bool()> aktiv_;
     std::function<void()> vorDemMalen_;
-    QElapsedTimer uhr_; // started at the last repaint
-    QTimer wecker_;
+    Bilduhr& uhr_;
+    std::optional<std::int64_t> gemalt_; // time of the last repaint
+    std::unique_ptr<Wecker> wecker_;
     bool nachgeholt_ = false; // the timer's own request passes
 };
 

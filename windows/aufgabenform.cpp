@@ -13,7 +13,6 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <vector>
@@ -32,7 +31,6 @@ constexpr int Spaltenbreite = 40; // plus one pixel of grid line
 constexpr int Zeilenhoehe = 24;
 constexpr int GridLinks = 16;
 constexpr int MaxAufgaben = 10;
-constexpr int Bildzeit = 16; // one screen frame, milliseconds
 
 QFont schrift() {
     QFont f;
@@ -236,10 +234,7 @@ TAufgabenForm::TAufgabenForm(AufgabenUmgebung& umgebung, QWidget* parent)
     grauUndNurLesen(IterationenEdit);
     IterationenEdit->SetzeNumber(0);
 
-    zeilentakt_ = new QTimer(this);
-    zeilentakt_->setSingleShot(true);
-    zeilentakt_->setInterval(Bildzeit);
-    connect(zeilentakt_, &QTimer::timeout, this, [this] { VorgemerkteZeileSetzen(); });
+    zeilentakt_ = bilduhr().NeuerWecker([this] { VorgemerkteZeileSetzen(); });
 
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { FormActivate(); });
     connect(Trainierebtn, &QToolButton::clicked, this, [this] { TrainierebtnClick(); });
@@ -317,14 +312,14 @@ void TAufgabenForm::AktuelleZeileSetzen(int zeile) {
 
 void TAufgabenForm::ZeileVormerken(int zeile) {
     vorgemerkteZeile_ = zeile;
-    if (!zeilentakt_->isActive()) zeilentakt_->start();
+    if (!zeilentakt_->Gestellt()) zeilentakt_->Stellen(Bildzeit);
 }
 
 void TAufgabenForm::VorgemerkteZeileSetzen() {
     const int zeile = vorgemerkteZeile_;
     if (zeile == 0) return;
     vorgemerkteZeile_ = 0;
-    zeilentakt_->stop();
+    zeilentakt_->Abstellen();
     AktuelleZeileSetzen(zeile);
 }
 

@@ -4,9 +4,11 @@
 // training step. It stays on top of the main window.
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "aufgabenumgebung.h"
+#include "bilduhr.h"
 #include "intedit.h"
 
 class QLabel;
@@ -14,7 +16,6 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
-class QTimer;
 class QToolButton;
 
 namespace nervalo {
@@ -108,7 +109,7 @@ class TAufgabenForm : public QWidget {
     int schleifen_ = 0;        // loops running, nested ones counted
     bool geschlossen_ = false; // FormClose has run
     int vorgemerkteZeile_ = 0; // row that becomes current at the end of the frame, 0 none
-    QTimer* zeilentakt_;
+    std::unique_ptr<Wecker> zeilentakt_;
 };
 
 } // namespace nervalo

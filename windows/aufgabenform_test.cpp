@@ -18,6 +18,7 @@
 #include "befehl.h"
 #include "fehler.h"
 #include "testhilfe.h"
+#include "testuhr.h"
 
 using namespace nervalo;
 
@@ -68,6 +69,7 @@ const std::vector<float> Beispiel = {0, 0, 1, 1, 0, 1, 0, 1, 0, 1, 1, 0};
 class AufgabenformTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestUhr> uhr;
     std::unique_ptr<QWidget> haupt;
     std::unique_ptr<FakeUmgebung> umgebung;
     std::unique_ptr<test::Rekorder> rekorder;
@@ -116,12 +118,14 @@ class AufgabenformTest : public QObject {
 
   private slots:
     void init() {
+        uhr = std::make_unique<test::TestUhr>();
         rekorder = std::make_unique<test::Rekorder>();
         haupt = std::make_unique<QWidget>();
         umgebung = std::make_unique<FakeUmgebung>();
         form = new TAufgabenForm(*umgebung, haupt.get());
         umgebung->form = form;
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCoreApplication::processEvents(); // the window system shows it
+        QVERIFY(form->windowHandle()->isExposed());
     }
     void cleanup() {
         delete form.data();
@@ -129,6 +133,7 @@ class AufgabenformTest : public QObject {
         haupt.reset();
         umgebung.reset();
         rekorder.reset();
+        uhr.reset();
     }
 
     void neuesFenster() {
@@ -368,17 +373,26 @@ class AufgabenformTest : public QObject {
             init();
             einrichten(2);
             form->SpinEdit1->setValue(n);
-            // The grid follows the trained row once per screen frame and when the loop ends.
+            // The grid follows the trained row once per screen frame and when the loop ends,
+            // and stays where it is within a frame.
             QStringList abweichungen;
+            int gezeigt = 0;
             const auto folgt = [&] {
                 const int r = form->AktuelleAufgabe;
                 if (form->StringGrid1->currentRow() + 1 != r ||
                     form->Trainierebtn->text() != QStringLiteral("A%1").arg(r))
                     abweichungen << QString::number(r);
+                gezeigt = form->StringGrid1->currentRow() + 1;
             };
             umgebung->beiSchritt = [&](int s) {
+                if (s == 1) gezeigt = form->StringGrid1->currentRow() + 1;
+                if (form->StringGrid1->currentRow() + 1 != gezeigt)
+                    abweichungen << QStringLiteral("Schritt %1 ohne Bild").arg(s);
                 if (s % 100 == 0) {
-                    QTest::qWait(40); // a frame passes
+                    uhr->Weiter(Bildzeit - 1);
+                    if (form->StringGrid1->currentRow() + 1 != gezeigt)
+                        abweichungen << QStringLiteral("Schritt %1 vor dem Bild").arg(s);
+                    uhr->Weiter(1); // the frame is over
                     folgt();
                 }
                 if (s == 300) form->Abbruch = true;
