@@ -268,6 +268,28 @@ class TrainingTest : public QObject {
         QVERIFY(rollen->verticalScrollBar()->maximum() > 0);
     }
 
+    // The hints of "A1" and "Alle" show in the main window's status panel while the mouse is
+    // over the button, like every other hint.
+    void hinweiseImStatusfeld_data() {
+        QTest::addColumn<bool>("alle");
+        QTest::addColumn<QString>("hinweis");
+        QTest::newRow("A1") << false << "Trainiere aktuelle Aufgabe";
+        QTest::newRow("Alle") << true << "Trainiere alle Aufgaben";
+    }
+    void hinweiseImStatusfeld() {
+        QFETCH(bool, alle);
+        QFETCH(QString, hinweis);
+        xorTraining();
+        QWidget* knopf = alle ? aufgaben().TaBtn : aufgaben().Trainierebtn;
+        form->HintPanel->clear();
+        QEvent betreten(QEvent::Enter);
+        QApplication::sendEvent(knopf, &betreten);
+        QCOMPARE(form->HintPanel->text(), hinweis);
+        QEvent verlassen(QEvent::Leave);
+        QApplication::sendEvent(knopf, &verlassen);
+        QCOMPARE(form->HintPanel->text(), QString());
+    }
+
     // The task table of a 2-4-2 net; a second "Neue Lernaufgabe" does nothing; after closing,
     // a fresh table.
     void aufgabentabelle() {

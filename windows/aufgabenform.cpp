@@ -20,6 +20,7 @@
 #include "aufgabendatei.h"
 #include "befehl.h"
 #include "fehler.h"
+#include "hinweisweitergabe.h"
 #include "meldungen.h"
 #include "zahltext.h"
 #include "zufall.h"
@@ -414,6 +415,7 @@ void TAufgabenForm::closeEvent(QCloseEvent* e) {
 }
 
 bool TAufgabenForm::event(QEvent* e) {
+    if (HinweisWeitergeben(*this, e)) return true;
     if (e->type() == QEvent::WindowActivate) FormActivate();
     return QWidget::event(e);
 }

@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "befehl.h"
+#include "hinweisweitergabe.h"
 #include "netz.h"
 
 namespace nervalo {
@@ -282,21 +283,8 @@ void THopfieldForm::showEvent(QShowEvent* e) {
 }
 
 bool THopfieldForm::event(QEvent* e) {
-    switch (e->type()) {
-    case QEvent::WindowActivate:
-        FormActivate();
-        break;
-    case QEvent::StatusTip:
-        // A tool window is a window of its own: the hints of its buttons go to the main window,
-        // which shows them in its status panel.
-        if (parentWidget()) {
-            QCoreApplication::sendEvent(parentWidget()->window(), e);
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
+    if (HinweisWeitergeben(*this, e)) return true;
+    if (e->type() == QEvent::WindowActivate) FormActivate();
     return QWidget::event(e);
 }
 
