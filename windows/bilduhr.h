@@ -1,8 +1,9 @@
 #pragma once
-// The clock that paces drawing to screen frames: the net picture, the task window's repaints and
-// the row that "Alle" shows are brought up to date at most once per frame. The program runs on
-// the monotonic clock and Qt's timers; tests install a clock that moves only when told to
-// (test::TestUhr), so that no test depends on how fast the machine is.
+// The program's clock for what it times: the net picture, the task window's repaints and the
+// row that "Alle" shows are brought up to date at most once per screen frame, and the recall
+// waits between its passes. The program runs on the monotonic clock and Qt's timers; tests
+// install a clock that moves only when told to (test::TestUhr), so that no test depends on how
+// fast the machine is.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -25,6 +25,14 @@ class TestUhr : public Bilduhr {
         return std::make_unique<TestWecker>(*this, std::move(f));
     }
 
+    // The time of the earliest alarm that is set.
+    std::optional<std::int64_t> NaechsterWecker() const {
+        std::optional<std::int64_t> t;
+        for (const TestWecker* w : wecker_)
+            if (w->faellig_ && (!t || *w->faellig_ < *t)) t = w->faellig_;
+        return t;
+    }
+
     // Moves the clock on by ms milliseconds.
     void Weiter(std::int64_t ms) {
         const std::int64_t ziel = jetzt_ + ms;
