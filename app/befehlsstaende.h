@@ -2,8 +2,9 @@
 // Which commands of the main window are available and checked, derived from the program's state
 // alone. The main window applies the result to its menu items and tool buttons after every
 // command and after every change that a window reports; no command enables or checks anything
-// itself. A new command is one more Kommando and, when it is not always available, one more line
-// in BefehleAbleiten.
+// itself. A new command is one more Kommando, its menu item or button in Hauptbedienung, its
+// handler in TMainForm::befehleVerbinden and, unless it is always available, its line in
+// BefehleAbleiten.
 #include <array>
 #include <cstdint>
 

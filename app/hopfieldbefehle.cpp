@@ -15,6 +15,7 @@
 #include "hopfieldform.h"
 #include "hopfieldspeicher.h"
 #include "mainform.h"
+#include "pause.h"
 #include "zahltext.h"
 
 namespace nervalo {

@@ -1,34 +1,28 @@
 #include "mainform.h"
 
 #include <algorithm>
-#include <initializer_list>
 
-#include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 
 #include "aufgabenform.h"
-#include "befehl.h"
 #include "bilder.h"
 #include "fehler.h"
 #include "hopfieldform.h"
 #include "infoform.h"
 #include "netzgrafform.h"
+#include "netztypform.h"
 #include "netztypwahlform.h"
 #include "neuronform.h"
+#include "spezialnetze.h"
 
 namespace nervalo {
 
@@ -37,56 +31,6 @@ const DateiDialog SaveDialog1{"Netz speichern", "Netz (*.net)|*.net", "net", fal
 const DateiDialog OpenDialog2{"Lernaufgabe laden", "Lernaufgaben (*.lrn)|*.lrn", "", true, false};
 const DateiDialog SaveDialog2{"Lernaufgaben speichern", "Lernaufgaben (*.lrn)|*.lrn", "lrn", false,
                               true};
-
-namespace {
-
-QString u8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-// A panel that Qt shows as a fixed tool bar: not movable, not floating, no margins.
-QToolBar* panel(QMainWindow* fenster, const char* name, Qt::ToolBarArea ort) {
-    auto* leiste = new QToolBar(fenster);
-    leiste->setObjectName(QString::fromLatin1(name));
-    leiste->setMovable(false);
-    leiste->setFloatable(false);
-    leiste->setContextMenuPolicy(Qt::PreventContextMenu);
-    leiste->setContentsMargins(0, 0, 0, 0);
-    leiste->layout()->setContentsMargins(0, 0, 0, 0);
-    leiste->layout()->setSpacing(0);
-    leiste->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
-    fenster->addToolBar(ort, leiste);
-    return leiste;
-}
-
-QToolButton* knopf(QWidget* eltern, const char* name, Bild bild, const char* hinweis, int links,
-                   int oben, int seite) {
-    auto* k = new QToolButton(eltern);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setAutoRaise(true); // flat
-    k->setGeometry(links, oben, seite, seite);
-    const int bildseite = seite - 9;
-    k->setIconSize(QSize(bildseite, bildseite));
-    k->setIcon(Symbol(bild, bildseite));
-    k->setToolTip(u8(hinweis));
-    k->setStatusTip(u8(hinweis));
-    k->setFocusPolicy(Qt::NoFocus);
-    return k;
-}
-
-QAction* eintrag(QMenu* menue, const char* name, const char* text) {
-    QAction* a = menue->addAction(u8(text));
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
-
-QMenu* untermenue(QWidget* eltern, const char* name, const char* text) {
-    auto* m = new QMenu(u8(text), eltern);
-    m->setObjectName(QString::fromLatin1(name));
-    return m;
-}
-
-} // namespace
 
 Fenstermass NetzfensterMass(int rahmenBreite, int rahmenHoehe) {
     return {std::min(1000, rahmenBreite / 2), std::min(500, rahmenHoehe / 2)};
@@ -112,7 +56,7 @@ QString TutoriumPfad() {
 }
 
 TMainForm::TMainForm(QStringList argumente, QWidget* parent)
-    : QMainWindow(parent), argumente_(std::move(argumente)) {
+    : QMainWindow(parent), bedienung_(*this), argumente_(std::move(argumente)) {
     // FormCreate.
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Nervalo"));
@@ -123,11 +67,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea);
 
-    menueAnlegen();
-    hauptpanelAnlegen();
-    werkzeugpanelAnlegen();
-    hintpanelAnlegen();
-    befehleAnmelden();
+    befehleVerbinden();
 
     UrlOeffnen = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
@@ -150,225 +90,53 @@ TMainForm::~TMainForm() {
         delete fenster;
 }
 
-void TMainForm::menueAnlegen() {
-    QMenuBar* leiste = menuBar();
-    leiste->setObjectName(QStringLiteral("MainMenu1"));
-
-    Datei1 = leiste->addMenu(u8("Datei"));
-    Datei1->setObjectName(QStringLiteral("Datei1"));
-    NeuesNetz1 = eintrag(Datei1, "NeuesNetz1", "Neues Netz");
-    Netzffnen1 = eintrag(Datei1, "Netzffnen1", "Netz öffnen");
-    Netzspeichernunter1 = eintrag(Datei1, "Netzspeichernunter1", "Netz speichern unter ...");
-    Datei1->addSeparator();
-    NeueLernaufgabe1 = untermenue(Datei1, "NeueLernaufgabe1", "Neue Lernaufgabe");
-    Datei1->addMenu(NeueLernaufgabe1);
-    N3schichtigesPerzeptron1 =
-        eintrag(NeueLernaufgabe1, "N3schichtigesPerzeptron1", "3-schichtiges Perzeptron");
-    HopfieldNetz = eintrag(NeueLernaufgabe1, "HopfieldNetz", "Hopfield-Netz");
-    Lernaufgabeffnen1 = eintrag(Datei1, "Lernaufgabeffnen1", "Lernaufgabe öffnen");
-    Lernaufgabespeichernunter1 =
-        eintrag(Datei1, "Lernaufgabespeichernunter1", "Lernaufgabe speichern unter...");
-    Datei1->addSeparator();
-    Beenden1 = eintrag(Datei1, "Beenden1", "Beenden");
-
-    Bearbeiten1 = leiste->addMenu(u8("Bearbeiten"));
-    Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
-    Netzpropagieren1 = eintrag(Bearbeiten1, "Netzpropagieren1", "Netz propagieren");
-    Netzbackpropagieren1 = eintrag(Bearbeiten1, "Netzbackpropagieren1", "Netz backpropagieren");
-    Bearbeiten1->addSeparator();
-    LetztesNeuronlschen1 = eintrag(Bearbeiten1, "LetztesNeuronlschen1", "Letztes Neuron löschen");
-    Netzlschen1 = eintrag(Bearbeiten1, "Netzlschen1", "Netz löschen");
-    Netztypfestlegen1 = eintrag(Bearbeiten1, "Netztypfestlegen1", "Netztyp festlegen");
-    Gewichtezuflligbelegen1 =
-        eintrag(Bearbeiten1, "Gewichtezuflligbelegen1", "Gewichte zufällig belegen");
-    Sigmafestlegen1 = eintrag(Bearbeiten1, "Sigmafestlegen1", "Sigma festlegen");
-    Bearbeiten1->addSeparator();
-    SpezielleNetze1 = eintrag(Bearbeiten1, "SpezielleNetze1", "Spezielle Netze");
-    Bearbeiten1->addSeparator();
-    Kopieren1 = eintrag(Bearbeiten1, "Kopieren1", "Kopieren");
-
-    Anzeige1 = leiste->addMenu(u8("Anzeige"));
-    Anzeige1->setObjectName(QStringLiteral("Anzeige1"));
-    Pfeile1 = eintrag(Anzeige1, "Pfeile1", "Pfeile");
-    Gewichte1 = eintrag(Anzeige1, "Gewichte1", "Gewichte");
-    Anzeige1->addSeparator();
-    Raster1 = eintrag(Anzeige1, "Raster1", "an Raster ausrichten");
-    for (QAction* a : {Pfeile1, Gewichte1, Raster1})
-        a->setCheckable(true);
-
-    Sonstiges1 = leiste->addMenu(u8("Sonstiges"));
-    Sonstiges1->setObjectName(QStringLiteral("Sonstiges1"));
-    Neuron1 = eintrag(Sonstiges1, "Neuron1", "Neuron");
-
-    Hilfe1 = leiste->addMenu(u8("Hilfe"));
-    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
-    Inhalt1 = eintrag(Hilfe1, "Inhalt1", "Tutorium");
-    Hilfe1->addSeparator();
-    Info1 = eintrag(Hilfe1, "Info1", "Info ...");
-}
-
-void TMainForm::hauptpanelAnlegen() {
-    Hauptpanel = panel(this, "Hauptpanel", Qt::TopToolBarArea);
-    auto* flaeche = new QWidget(Hauptpanel);
-    flaeche->setFixedHeight(53);
-    flaeche->setMinimumWidth(560);
-    flaeche->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    Hauptpanel->addWidget(flaeche);
-
-    constexpr int oben = 8, seite = 37;
-    NetzBtn = knopf(flaeche, "NetzBtn", Bild::NeuesNetz, "Neues Netz", 8, oben, seite);
-    NetzLadenBtn =
-        knopf(flaeche, "NetzLadenBtn", Bild::NetzOeffnen, "Netz öffnen", 44, oben, seite);
-    NetzSpeichernBtn = knopf(flaeche, "NetzSpeichernBtn", Bild::NetzSpeichern,
-                             "Netz speichern unter...", 80, oben, seite);
-    TrainiereBtn = knopf(flaeche, "TrainiereBtn", Bild::NeueAufgabe,
-                         "Neue Lernaufgabe für Perzeptron", 136, oben, seite);
-    AufgLadenBtn = knopf(flaeche, "AufgLadenBtn", Bild::AufgabeOeffnen,
-                         "Lernaufgabe für Perzeptron öffnen", 172, oben, seite);
-    AufgSpeichernBtn = knopf(flaeche, "AufgSpeichernBtn", Bild::AufgabeSpeichern,
-                             "Lernaufgabe für Perzeptron speichern unter...", 208, oben, seite);
-    HopfieldBtn = knopf(flaeche, "HopfieldBtn", Bild::HopfieldMuster, "Muster für Hopfield-Netz",
-                        264, oben, seite);
-    EinNeuronBtn =
-        knopf(flaeche, "EinNeuronBtn", Bild::TestNeuron, "Test-Neuron", 320, oben, seite);
-
-    NetztypLbl = new QLabel(flaeche);
-    NetztypLbl->setObjectName(QStringLiteral("NetztypLbl"));
-    NetztypLbl->setGeometry(376, 18, 200, 17);
-}
-
-void TMainForm::werkzeugpanelAnlegen() {
-    WerkzeugPanel1 = panel(this, "WerkzeugPanel1", Qt::LeftToolBarArea);
-    auto* flaeche = new QWidget(WerkzeugPanel1);
-    flaeche->setFixedWidth(33);
-    flaeche->setMinimumHeight(353);
-    flaeche->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    WerkzeugPanel1->addWidget(flaeche);
-
-    constexpr int seite = 33;
-    NeuronBtn = knopf(flaeche, "NeuronBtn", Bild::NeuronEinfuegen, "Neuron einfügen", 0, 0, seite);
-    BewegeBtn = knopf(flaeche, "BewegeBtn", Bild::Bewegen,
-                      "Neuron mit gedrückter Maustaste verschieben oder mit rechter Maustaste "
-                      "editieren",
-                      0, 32, seite);
-    PfeilBtn = knopf(flaeche, "PfeilBtn", Bild::Pfeil,
-                     "Einfache Verbindung: Zwei Neuronen mit gedrückter linker Maustaste "
-                     "verbinden oder bestehende Verbindung löschen (Richtung beachten!)",
-                     0, 64, seite);
-    DoppelPfeilBtn = knopf(flaeche, "DoppelPfeilBtn", Bild::DoppelPfeil,
-                           "Zweifache Verbindung: Zwei Neuronen mit gedrückter Maustaste "
-                           "verbinden oder bestehende Verbindung löschen",
-                           0, 96, seite);
-    NetzLoeschenBtn =
-        knopf(flaeche, "NetzLoeschenBtn", Bild::NetzLoeschen, "Netz löschen", 0, 128, seite);
-    NetztypBtn = knopf(flaeche, "NetztypBtn", Bild::SpezielleNetze, "Speziellen Netztyp wählen", 0,
-                       160, seite);
-    VorBtn = knopf(flaeche, "VorBtn", Bild::Propagieren, "Netz propagieren", 0, 192, seite);
-    BackBtn = knopf(flaeche, "BackBtn", Bild::Backpropagieren, "Backpropagation", 0, 224, seite);
-    SigmaBtn = knopf(flaeche, "SigmaBtn", Bild::Sigma, "Lernrate Sigma einstellen", 0, 256, seite);
-    ZufallBtn =
-        knopf(flaeche, "ZufallBtn", Bild::Zufall, "Gewichte zufällig festlegen", 0, 288, seite);
-    KopierenBtn = knopf(flaeche, "KopierenBtn", Bild::Kopieren,
-                        "Netz als Grafik in Zwischenablage kopieren", 0, 320, seite);
-
-    for (QToolButton* k : {NeuronBtn, BewegeBtn, PfeilBtn, DoppelPfeilBtn})
-        k->setCheckable(true);
-}
-
-void TMainForm::hintpanelAnlegen() {
-    Statusleiste = panel(this, "Statusleiste", Qt::BottomToolBarArea);
-    HintPanel = new QLabel(Statusleiste);
-    HintPanel->setObjectName(QStringLiteral("HintPanel"));
-    HintPanel->setFixedHeight(25);
-    HintPanel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    HintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    HintPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    HintPanel->setIndent(4);
-    QFont schrift;
-    schrift.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                         QStringLiteral("DejaVu Sans")});
-    schrift.setPixelSize(13);
-    HintPanel->setFont(schrift);
-    QPalette farben = HintPanel->palette();
-    farben.setColor(QPalette::WindowText, Qt::black);
-    HintPanel->setPalette(farben);
-    Statusleiste->addWidget(HintPanel);
-}
-
-void TMainForm::befehleAnmelden() {
+void TMainForm::befehleVerbinden() {
     using K = Kommando;
-    using F = TMainForm;
-    const auto h = [this](void (TMainForm::*handler)()) {
-        return [this, handler] { (this->*handler)(); };
-    };
-    const auto werkzeug = [this](Werkzeug w) { return [this, w] { werkzeugWaehlen(w); }; };
-    anmelden(K::NeuesNetz, {NetzBtn, NeuesNetz1}, h(&F::NetzBtnClick));
-    anmelden(K::NetzOeffnen, {NetzLadenBtn, Netzffnen1}, h(&F::LadenBtnClick));
-    anmelden(K::NetzSpeichern, {NetzSpeichernBtn, Netzspeichernunter1},
-             h(&F::NetzSpeichernBtnClick));
-    anmelden(K::NeueLernaufgabe, {NeueLernaufgabe1->menuAction()});
-    anmelden(K::Perzeptronaufgabe, {N3schichtigesPerzeptron1}, h(&F::TrainiereBtnClick));
-    anmelden(K::Hopfieldaufgabe, {HopfieldNetz}, h(&F::HopfieldBtnClick));
-    anmelden(K::PerzeptronKnopf, {TrainiereBtn}, h(&F::TrainiereBtnClick));
-    anmelden(K::HopfieldKnopf, {HopfieldBtn}, h(&F::HopfieldBtnClick));
-    anmelden(K::AufgabeOeffnen, {AufgLadenBtn, Lernaufgabeffnen1}, h(&F::AufgLadenBtnClick));
-    anmelden(K::AufgabeSpeichern, {AufgSpeichernBtn, Lernaufgabespeichernunter1},
-             h(&F::AufgSpeichernBtnClick));
-    anmelden(K::Beenden, {Beenden1}, h(&F::Beenden1Click));
-    anmelden(K::Bearbeiten, {Bearbeiten1->menuAction()});
-    anmelden(K::Propagieren, {VorBtn, Netzpropagieren1}, h(&F::VorBtnClick));
-    anmelden(K::Backpropagieren, {BackBtn, Netzbackpropagieren1}, h(&F::BackBtnClick));
-    anmelden(K::LetztesNeuronLoeschen, {LetztesNeuronlschen1}, h(&F::LetztesNeuronlschen1Click));
-    anmelden(K::NetzLoeschen, {NetzLoeschenBtn, Netzlschen1}, h(&F::NetzLoeschenBtnClick));
-    anmelden(K::NetztypFestlegen, {Netztypfestlegen1}, h(&F::Netztypfestlegen1Click));
-    anmelden(K::Zufallsgewichte, {ZufallBtn, Gewichtezuflligbelegen1}, h(&F::ZufallBtnClick));
-    anmelden(K::SigmaFestlegen, {SigmaBtn, Sigmafestlegen1}, h(&F::SigmaBtnClick));
-    anmelden(K::SpezielleNetze, {NetztypBtn, SpezielleNetze1}, h(&F::NetztypBtnClick));
-    anmelden(K::Kopieren, {KopierenBtn, Kopieren1}, h(&F::KopierenBtnClick));
-    anmelden(K::Pfeile, {Pfeile1}, h(&F::Pfeile1Click));
-    anmelden(K::Gewichte, {Gewichte1}, h(&F::Gewichte1Click));
-    anmelden(K::Raster, {Raster1}, h(&F::Raster1Click));
-    anmelden(K::NeuronWerkzeug, {NeuronBtn}, werkzeug(Werkzeug::Neuron));
-    anmelden(K::BewegeWerkzeug, {BewegeBtn}, werkzeug(Werkzeug::Bewege));
-    anmelden(K::PfeilWerkzeug, {PfeilBtn}, werkzeug(Werkzeug::Pfeil));
-    anmelden(K::DoppelPfeilWerkzeug, {DoppelPfeilBtn}, werkzeug(Werkzeug::DoppelPfeil));
-    anmelden(K::TestNeuron, {EinNeuronBtn, Neuron1}, h(&F::EinNeuronBtnClick));
-    anmelden(K::Tutorium, {Inhalt1}, h(&F::Inhalt1Click));
-    anmelden(K::Info, {Info1}, h(&F::Info1Click));
-}
-
-void TMainForm::anmelden(Kommando k, std::initializer_list<QObject*> teile,
-                         const std::function<void()>& ausloesen) {
-    for (QObject* teil : teile) {
-        bedienteile_.push_back({k, teil});
-        if (!ausloesen) continue;
-        if (auto* a = qobject_cast<QAction*>(teil))
-            connect(a, &QAction::triggered, this, ausloesen);
-        else if (auto* b = qobject_cast<QAbstractButton*>(teil))
-            connect(b, &QAbstractButton::clicked, this, ausloesen);
-    }
+    const std::pair<Kommando, void (TMainForm::*)()> handler[] = {
+        {K::NeuesNetz, &TMainForm::NetzBtnClick},
+        {K::NetzOeffnen, &TMainForm::LadenBtnClick},
+        {K::NetzSpeichern, &TMainForm::NetzSpeichernBtnClick},
+        {K::Perzeptronaufgabe, &TMainForm::TrainiereBtnClick},
+        {K::Hopfieldaufgabe, &TMainForm::HopfieldBtnClick},
+        {K::PerzeptronKnopf, &TMainForm::TrainiereBtnClick},
+        {K::HopfieldKnopf, &TMainForm::HopfieldBtnClick},
+        {K::AufgabeOeffnen, &TMainForm::AufgLadenBtnClick},
+        {K::AufgabeSpeichern, &TMainForm::AufgSpeichernBtnClick},
+        {K::Beenden, &TMainForm::Beenden1Click},
+        {K::Propagieren, &TMainForm::VorBtnClick},
+        {K::Backpropagieren, &TMainForm::BackBtnClick},
+        {K::LetztesNeuronLoeschen, &TMainForm::LetztesNeuronlschen1Click},
+        {K::NetzLoeschen, &TMainForm::NetzLoeschenBtnClick},
+        {K::NetztypFestlegen, &TMainForm::Netztypfestlegen1Click},
+        {K::Zufallsgewichte, &TMainForm::ZufallBtnClick},
+        {K::SigmaFestlegen, &TMainForm::SigmaBtnClick},
+        {K::SpezielleNetze, &TMainForm::NetztypBtnClick},
+        {K::Kopieren, &TMainForm::KopierenBtnClick},
+        {K::Pfeile, &TMainForm::Pfeile1Click},
+        {K::Gewichte, &TMainForm::Gewichte1Click},
+        {K::Raster, &TMainForm::Raster1Click},
+        {K::TestNeuron, &TMainForm::EinNeuronBtnClick},
+        {K::Tutorium, &TMainForm::Inhalt1Click},
+        {K::Info, &TMainForm::Info1Click}};
+    for (const auto& [k, h] : handler)
+        bedienung_.Verbinden(k, [this, h = h] { (this->*h)(); });
+    const std::pair<Kommando, Werkzeug> werkzeuge[] = {
+        {K::NeuronWerkzeug, Werkzeug::Neuron},
+        {K::BewegeWerkzeug, Werkzeug::Bewege},
+        {K::PfeilWerkzeug, Werkzeug::Pfeil},
+        {K::DoppelPfeilWerkzeug, Werkzeug::DoppelPfeil}};
+    for (const auto& [k, w] : werkzeuge)
+        bedienung_.Verbinden(k, [this, w = w] { werkzeugWaehlen(w); });
 }
 
 void TMainForm::BefehleAktualisieren() {
-    const Befehlsstaende staende = BefehleAbleiten({.netzfenster = NetzVorhanden,
-                                                    .neuronen = AktuellesNetz.Anzahl(),
-                                                    .netztyp = AktuellesNetz.Netztyp,
-                                                    .darstellung = AktuellesNetz.Darstellung,
-                                                    .aufgabenfenster = AufgabenfensterOffen,
-                                                    .raster = raster_,
-                                                    .werkzeug = werkzeug_});
-    for (const auto& [k, teil] : bedienteile_) {
-        const Befehlsstand& stand = staende[k];
-        if (auto* a = qobject_cast<QAction*>(teil)) {
-            a->setEnabled(stand.aktiv);
-            if (a->isCheckable()) a->setChecked(stand.haken);
-        } else if (auto* b = qobject_cast<QAbstractButton*>(teil)) {
-            b->setEnabled(stand.aktiv);
-            if (b->isCheckable()) b->setChecked(stand.haken);
-        }
-    }
-    WerkzeugPanel1->setVisible(staende.werkzeugleiste);
-    NetztypLbl->setText(u8(staende.netztyp));
+    bedienung_.Anwenden(BefehleAbleiten({.netzfenster = NetzVorhanden,
+                                         .neuronen = AktuellesNetz.Anzahl(),
+                                         .netztyp = AktuellesNetz.Netztyp,
+                                         .darstellung = AktuellesNetz.Darstellung,
+                                         .aufgabenfenster = AufgabenfensterOffen,
+                                         .raster = raster_,
+                                         .werkzeug = werkzeug_}));
 }
 
 QMenu* TMainForm::createPopupMenu() {
@@ -536,6 +304,24 @@ TNetztypwahlForm& TMainForm::netztypwahlForm() {
     return *NetztypwahlForm;
 }
 
+TNetztypForm& TMainForm::netztypForm() {
+    if (!NetztypForm) NetztypForm = new TNetztypForm(this);
+    return *NetztypForm;
+}
+
+void TMainForm::spezialnetzBauen() {
+    const TNetztypForm& dialog = netztypForm();
+    const int wert1 = dialog.Wert1(), wert2 = dialog.Wert2(), wert3 = dialog.Wert3();
+    if (dialog.Netztyp() == 0) {
+        BauePerzeptron(AktuellesNetz, wert1, wert2, wert3);
+        Zuordnung = {wert1, wert2, wert3};
+    } else {
+        BaueHopfieldGitter(AktuellesNetz, wert1, wert2);
+        Zuordnung.AnzahlInput = wert1;  // columns
+        Zuordnung.AnzahlHidden = wert2; // rows; AnzahlOutput keeps its value
+    }
+}
+
 // ---- command handlers -----------------------------------------------------------------------
 
 void TMainForm::FormActivate() {
@@ -557,7 +343,7 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::ShowHint(const QString& hint) {
-    HintPanel->setText(hint);
+    bedienung_.Hinweis(hint);
 }
 
 void TMainForm::NetzBtnClick() {
@@ -622,28 +408,6 @@ void TMainForm::LetztesNeuronlschen1Click() {
     });
 }
 
-void TMainForm::AufgLadenBtnClick() {
-    befehl([&] {
-        const auto pfad = dialoge().DateiOeffnen(OpenDialog2);
-        if (!pfad) return;
-        TrainiereBtnClick(); // opens the task window laid out for the net, unless one is open
-        if (Aufgabenfenster) Aufgabenfenster->Laden(*pfad);
-    });
-}
-
-void TMainForm::AufgSpeichernBtnClick() {
-    befehl([&] {
-        if (!AufgabenfensterOffen) return; // saving needs the learning task window
-        const auto pfad = dialoge().DateiSpeichern(SaveDialog2);
-        if (!pfad || !Aufgabenfenster) return;
-        if (Aufgabenfenster->TabelleGueltig())
-            Aufgabenfenster->Sichern(*pfad);
-        else
-            dialoge().Hinweis(
-                "Lernaufgabe konnte nicht gespeichert werden, da Aufgabentabelle fehlerhaft!");
-    });
-}
-
 void TMainForm::Netztypfestlegen1Click() {
     befehl([&] {
         TNetztypwahlForm& wahl = netztypwahlForm();
@@ -655,6 +419,23 @@ void TMainForm::Netztypfestlegen1Click() {
         // The net file holds the type: a changed type is a change that must not be lost without
         // the question to save.
         AktuellesNetz.Gesichert = false;
+    });
+}
+
+void TMainForm::NetztypBtnClick() {
+    befehl([&] {
+        if (!NetzVorhanden || !Netzfenster) return; // the command needs the net window
+        ErstNetzSichern(); // a save that fails throws here and keeps the net
+        Netzloeschen();
+        if (QWidget* rahmen = Netzfenster->parentWidget())
+            rahmen->resize(FensterBreite, FensterHoehe);
+        Dateiname.clear();
+        titelSetzen();
+        ZeichnungAktualisieren();
+
+        // The old net is gone already: Cancel leaves the empty net.
+        if (dialoge().ZeigeModal(netztypForm()) == QDialog::Accepted) spezialnetzBauen();
+        ZeichnungAktualisieren();
     });
 }
 

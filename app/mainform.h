@@ -1,13 +1,12 @@
 #pragma once
-// The main window: the frame that holds the net window, the menus, the top tool bar, the left
-// tool panel and the status panel. It owns the one current net for the whole run and decides
-// which commands are available.
+// The main window: the frame that holds the net window and the test neuron windows, with its
+// controls (hauptbedienung.h). It owns the one current net for the whole run, runs the commands
+// and derives which of them are available. The training commands are in
+// trainingsbefehle.cpp, the Hopfield commands in hopfieldbefehle.cpp.
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,23 +17,18 @@
 #include "befehlsstaende.h"
 #include "dialoge.h"
 #include "editorumgebung.h"
+#include "hauptbedienung.h"
 #include "hopfieldumgebung.h"
 #include "lernzuordnung.h"
 #include "netz.h"
 
-class QAction;
-class QLabel;
 class QMdiArea;
-class QMenu;
-class QToolBar;
-class QToolButton;
 class QUrl;
 
 namespace nervalo {
 
 class Bildtakt;
 class TAufgabenForm;
-class TGrafikNeuron;
 class THopfieldForm;
 class TInfoForm;
 class TNetzGrafform;
@@ -99,78 +93,17 @@ class TMainForm : public QMainWindow,
 
     // Opens a web page in the default browser; tests replace it.
     std::function<bool(const QUrl&)> UrlOeffnen;
+    // Wait between two passes of the recall in milliseconds; tests shorten it.
+    std::int64_t Recallpause = 2000;
 
-    // Frame and panels.
-    QMdiArea* mdiArea;
-    QToolBar* Hauptpanel;
-    QToolBar* WerkzeugPanel1;
-    QToolBar* Statusleiste; // holds HintPanel
-    QLabel* HintPanel;
-    QLabel* NetztypLbl;
-
-    // Top tool bar.
-    QToolButton* NetzBtn;
-    QToolButton* NetzLadenBtn;
-    QToolButton* NetzSpeichernBtn;
-    QToolButton* TrainiereBtn;
-    QToolButton* AufgLadenBtn;
-    QToolButton* AufgSpeichernBtn;
-    QToolButton* HopfieldBtn;
-    QToolButton* EinNeuronBtn;
-
-    // Left tool panel: four mode buttons, then commands.
-    QToolButton* NeuronBtn;
-    QToolButton* BewegeBtn;
-    QToolButton* PfeilBtn;
-    QToolButton* DoppelPfeilBtn;
-    QToolButton* NetzLoeschenBtn;
-    QToolButton* NetztypBtn;
-    QToolButton* VorBtn;
-    QToolButton* BackBtn;
-    QToolButton* SigmaBtn;
-    QToolButton* ZufallBtn;
-    QToolButton* KopierenBtn;
-
-    // Menus.
-    QMenu* Datei1;
-    QAction* NeuesNetz1;
-    QAction* Netzffnen1;
-    QAction* Netzspeichernunter1;
-    QMenu* NeueLernaufgabe1;
-    QAction* N3schichtigesPerzeptron1;
-    QAction* HopfieldNetz;
-    QAction* Lernaufgabeffnen1;
-    QAction* Lernaufgabespeichernunter1;
-    QAction* Beenden1;
-    QMenu* Bearbeiten1;
-    QAction* Netzpropagieren1;
-    QAction* Netzbackpropagieren1;
-    QAction* LetztesNeuronlschen1;
-    QAction* Netzlschen1;
-    QAction* Netztypfestlegen1;
-    QAction* Gewichtezuflligbelegen1;
-    QAction* Sigmafestlegen1;
-    QAction* SpezielleNetze1;
-    QAction* Kopieren1;
-    QMenu* Anzeige1;
-    QAction* Pfeile1;
-    QAction* Gewichte1;
-    QAction* Raster1;
-    QMenu* Sonstiges1;
-    QAction* Neuron1;
-    QMenu* Hilfe1;
-    QAction* Inhalt1;
-    QAction* Info1;
-
-    // Command handlers. Each runs its body through Befehl.
+    // Command handlers: menu items and tool buttons of one command share one.
     void NetzBtnClick();
     void LadenBtnClick();
     void NetzSpeichernBtnClick();
     void NetzLoeschenBtnClick();
     void LetztesNeuronlschen1Click();
-    void AufgLadenBtnClick();
-    void AufgSpeichernBtnClick();
     void Netztypfestlegen1Click();
+    void NetztypBtnClick(); // "Spezielle Netze"
     void Pfeile1Click();
     void Gewichte1Click();
     void Raster1Click();
@@ -179,33 +112,25 @@ class TMainForm : public QMainWindow,
     void Inhalt1Click();
     void Info1Click();
     void Beenden1Click();
+    // Training (trainingsbefehle.cpp).
+    void TrainiereBtnClick();
+    void AufgLadenBtnClick();
+    void AufgSpeichernBtnClick();
+    void VorBtnClick();
+    void BackBtnClick();
+    void SigmaBtnClick();
+    void ZufallBtnClick();
+    // Hopfield memory (hopfieldbefehle.cpp).
+    void HopfieldBtnClick();
+
     // The start-up part: net window size and the command-line file. Runs once, right after
     // the main window is first shown.
     void FormActivate();
     // Writes a hint text into the status panel.
     void ShowHint(const QString& hint);
-
-    // Commands whose work is added with the training, the special nets and the Hopfield memory.
-    void TrainiereBtnClick();
-    void HopfieldBtnClick();
-    void NetztypBtnClick();
-    void VorBtnClick();
-    void BackBtnClick();
-    void SigmaBtnClick();
-    void ZufallBtnClick();
-
-    // Operations.
-    void NetzSpeichern();
-    void netzLadenUndDarstellen();
     // Derives every command's enabled and checked state, the tool panel and the net type label
-    // from the program's state (BefehleAbleiten) and applies them.
+    // from the program's state (BefehleAbleiten) and shows them. Every command ends with it.
     void BefehleAktualisieren();
-    // Stores NetzVorhanden; without the net window the task and pattern windows close.
-    void NetzVorhandenSetzen(bool b);
-    // Empties the net and closes the task and pattern windows.
-    void Netzloeschen();
-    // Waits at least ms milliseconds while the event loop runs (and sleeps when idle).
-    static void Pause(std::int64_t ms);
 
     // EditorUmgebung: what the net window uses.
     Werkzeug AktivesWerkzeug() const override;
@@ -215,19 +140,9 @@ class TMainForm : public QMainWindow,
     void NetzGeaendert() override;
     void NetzfensterSchliesst() override;
 
-    // AufgabenUmgebung: what the learning task window uses (training.cpp).
+    // AufgabenUmgebung: what the learning task window uses.
     void Trainieren() override;
     void AufgabenfensterGeschlossen() override;
-
-    // Hopfield pattern memory (hopfieldbefehle.cpp) with the pattern window's grid, through the
-    // model's Hopfieldspeicher. Each operation throws Fehler when the grid has not as many cells
-    // as the net has neurons.
-    // Grid to net: the neurons' outputs (+1 for "u", else -1) and every input slot j := x_j.
-    void MusterHolen(THopfieldForm& fenster);
-    // Net to grid: "u" where the output lies within 0.1 of +1.
-    void MusterSetzen(THopfieldForm& fenster);
-    // Wait between two passes of the recall in milliseconds; tests shorten it.
-    std::int64_t Recallpause = 2000;
 
     // HopfieldUmgebung: what the pattern window uses.
     // Stores the grid's pattern by the Hebb rule: w(i, j) += x_i · x_j for all pairs.
@@ -244,22 +159,22 @@ class TMainForm : public QMainWindow,
     QMenu* createPopupMenu() override;
 
   private:
-    void menueAnlegen();
-    void hauptpanelAnlegen();
-    void werkzeugpanelAnlegen();
-    void hintpanelAnlegen();
-    // Connects each command's menu items and buttons to its handler and records them, so that
-    // BefehleAktualisieren reaches them.
-    void befehleAnmelden();
-    void anmelden(Kommando k, std::initializer_list<QObject*> teile,
-                  const std::function<void()>& ausloesen = {});
     // Runs a command's body through Befehl, then derives the commands anew: every command
     // goes through here.
     template <class F> void befehl(F&& rumpf) {
         Befehl(std::forward<F>(rumpf));
         BefehleAktualisieren();
     }
+    void befehleVerbinden();
     void werkzeugWaehlen(Werkzeug w);
+
+    // Operations on the net and the windows.
+    void NetzSpeichern();
+    void netzLadenUndDarstellen();
+    // Stores NetzVorhanden; without the net window the task and pattern windows close.
+    void NetzVorhandenSetzen(bool b);
+    // Empties the net and closes the task and pattern windows.
+    void Netzloeschen();
     void netzfensterAnlegen();
     void netzfensterPlatzieren();
     void titelSetzen();
@@ -268,17 +183,27 @@ class TMainForm : public QMainWindow,
     TInfoForm& infoForm();
     TNetztypwahlForm& netztypwahlForm();
     TNetztypForm& netztypForm();
-    // Training (training.cpp): one step and the merged redraws.
+    // Builds the special net chosen in the dialog into the empty net.
+    void spezialnetzBauen();
+
+    // Training (trainingsbefehle.cpp): one step and the merged redraws.
     void trainingsschritt();
     void zeichnungVormerken();
+    // Hopfield memory (hopfieldbefehle.cpp) with the pattern window's grid, through the model's
+    // Hopfieldspeicher; both throw Fehler when the grid has not as many cells as the net has
+    // neurons. Grid to net: the neurons' outputs (+1 for "u", else -1) and every input slot
+    // j := x_j. Net to grid: "u" where the output lies within 0.1 of +1.
+    void MusterHolen(THopfieldForm& fenster);
+    void MusterSetzen(THopfieldForm& fenster);
+
+    QMdiArea* mdiArea;
+    Hauptbedienung bedienung_;
     Bildtakt* bildtakt_ = nullptr;
     QPointer<Trainingsanzeige> anzeige_; // of the task window in Aufgabenfenster
-
     QStringList argumente_;
     bool gestartet_ = false;
-    std::vector<std::pair<Kommando, QObject*>> bedienteile_; // each command's items and buttons
-    bool raster_ = true;                                     // "an Raster ausrichten"
-    Werkzeug werkzeug_ = Werkzeug::Keins;                    // the mode button that is down
+    bool raster_ = true;                  // "an Raster ausrichten"
+    Werkzeug werkzeug_ = Werkzeug::Keins; // the mode button that is down
 };
 
 } // namespace nervalo

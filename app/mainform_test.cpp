@@ -23,10 +23,15 @@
 #include "mainform.h"
 #include "netzgrafform.h"
 #include "netztypwahlform.h"
+#include "testbedienung.h"
 #include "testdialoge.h"
 
 using namespace nervalo;
+using test::beschriftung;
+using test::eintrag;
+using test::knopf;
 using test::Meldung;
+using test::menue;
 using test::TestDialoge;
 
 namespace {
@@ -47,13 +52,15 @@ struct Zustand {
 };
 
 Zustand zustand(const TMainForm& f) {
-    return {f.NetzSpeichernBtn->isEnabled() && f.Netzspeichernunter1->isEnabled(),
-            f.Bearbeiten1->menuAction()->isEnabled(),
-            f.NeueLernaufgabe1->menuAction()->isEnabled(),
-            f.TrainiereBtn->isEnabled() && f.AufgLadenBtn->isEnabled() &&
-                f.Lernaufgabeffnen1->isEnabled(),
-            f.HopfieldBtn->isEnabled(),
-            f.AufgSpeichernBtn->isEnabled() && f.Lernaufgabespeichernunter1->isEnabled()};
+    return {knopf(f, "NetzSpeichernBtn")->isEnabled() &&
+                eintrag(f, "Netzspeichernunter1")->isEnabled(),
+            menue(f, "Bearbeiten1")->menuAction()->isEnabled(),
+            menue(f, "NeueLernaufgabe1")->menuAction()->isEnabled(),
+            knopf(f, "TrainiereBtn")->isEnabled() && knopf(f, "AufgLadenBtn")->isEnabled() &&
+                eintrag(f, "Lernaufgabeffnen1")->isEnabled(),
+            knopf(f, "HopfieldBtn")->isEnabled(),
+            knopf(f, "AufgSpeichernBtn")->isEnabled() &&
+                eintrag(f, "Lernaufgabespeichernunter1")->isEnabled()};
 }
 
 char* toString(const Zustand& z) {
@@ -106,14 +113,16 @@ class MainFormTest : public QObject {
         TMainForm& f = *form_;
         QCOMPARE(f.windowTitle(), QString("Nervalo"));
         QCOMPARE(zustand(f), (Zustand{false, false, false, false, false, false}));
-        QVERIFY(!f.AufgSpeichernBtn->isEnabled());
-        QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
-        QVERIFY(f.NetzBtn->isEnabled() && f.NetzLadenBtn->isEnabled() &&
-                f.EinNeuronBtn->isEnabled());
-        QVERIFY(f.N3schichtigesPerzeptron1->isEnabled() && f.HopfieldNetz->isEnabled());
-        QVERIFY(f.Pfeile1->isChecked() && f.Gewichte1->isChecked() && f.Raster1->isChecked());
-        QVERIFY(f.WerkzeugPanel1->isHidden());
-        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: -"));
+        QVERIFY(!knopf(f, "AufgSpeichernBtn")->isEnabled());
+        QVERIFY(!eintrag(f, "LetztesNeuronlschen1")->isEnabled());
+        QVERIFY(knopf(f, "NetzBtn")->isEnabled() && knopf(f, "NetzLadenBtn")->isEnabled() &&
+                knopf(f, "EinNeuronBtn")->isEnabled());
+        QVERIFY(eintrag(f, "N3schichtigesPerzeptron1")->isEnabled() &&
+                eintrag(f, "HopfieldNetz")->isEnabled());
+        QVERIFY(eintrag(f, "Pfeile1")->isChecked() && eintrag(f, "Gewichte1")->isChecked() &&
+                eintrag(f, "Raster1")->isChecked());
+        QVERIFY(test::teil<QToolBar>(f, "WerkzeugPanel1")->isHidden());
+        QCOMPARE(beschriftung(f, "NetztypLbl")->text(), QString("Netztyp: -"));
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
         QCOMPARE(f.Sigma, 1.0f);
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen | PfeileZeigen));
@@ -128,20 +137,20 @@ class MainFormTest : public QObject {
                 t << (a->isSeparator() ? "—" : a->text());
             return t;
         };
-        QCOMPARE(texte(form_->Datei1),
+        QCOMPARE(texte(menue(*form_, "Datei1")),
                  QStringList({"Neues Netz", "Netz öffnen", "Netz speichern unter ...", "—",
                               "Neue Lernaufgabe", "Lernaufgabe öffnen",
                               "Lernaufgabe speichern unter...", "—", "Beenden"}));
-        QCOMPARE(texte(form_->NeueLernaufgabe1),
+        QCOMPARE(texte(menue(*form_, "NeueLernaufgabe1")),
                  QStringList({"3-schichtiges Perzeptron", "Hopfield-Netz"}));
         QCOMPARE(
-            texte(form_->Bearbeiten1),
+            texte(menue(*form_, "Bearbeiten1")),
             QStringList({"Netz propagieren", "Netz backpropagieren", "—", "Letztes Neuron löschen",
                          "Netz löschen", "Netztyp festlegen", "Gewichte zufällig belegen",
                          "Sigma festlegen", "—", "Spezielle Netze", "—", "Kopieren"}));
-        QCOMPARE(texte(form_->Anzeige1),
+        QCOMPARE(texte(menue(*form_, "Anzeige1")),
                  QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten"}));
-        QCOMPARE(texte(form_->Hilfe1), QStringList({"Tutorium", "—", "Info ..."}));
+        QCOMPARE(texte(menue(*form_, "Hilfe1")), QStringList({"Tutorium", "—", "Info ..."}));
     }
 
     void neuesNetzUndErstesNeuron() {
@@ -149,16 +158,16 @@ class MainFormTest : public QObject {
         f.NetzBtnClick();
         QVERIFY(f.NetzVorhanden && f.Netzfenster);
         QCOMPARE(titel(f), QString("Netz"));
-        QVERIFY(!f.WerkzeugPanel1->isHidden());
+        QVERIFY(!test::teil<QToolBar>(f, "WerkzeugPanel1")->isHidden());
         QCOMPARE(f.Netzfenster->parentWidget()->geometry(), QRect(0, 0, 400, 300));
         QCOMPARE(zustand(f), (Zustand{true, true, false, false, false, false}));
 
         // A neuron inserted with the mouse.
-        f.NeuronBtn->click();
+        knopf(f, "NeuronBtn")->click();
         QTest::mouseClick(f.Netzfenster->PaintBox1, Qt::LeftButton, {}, QPoint(100, 100));
         QCOMPARE(f.AktuellesNetz.Anzahl(), 1);
         QCOMPARE(zustand(f), (Zustand{true, true, true, true, true, false}));
-        QVERIFY(f.LetztesNeuronlschen1->isEnabled());
+        QVERIFY(eintrag(f, "LetztesNeuronlschen1")->isEnabled());
         QVERIFY(dialoge_->liste.empty());
     }
 
@@ -169,7 +178,7 @@ class MainFormTest : public QObject {
         QPointer<TNetzGrafform> fenster = f.Netzfenster;
         kleinesNetz(f);
         f.Dateiname = "/tmp/alt.net";
-        f.NeuronBtn->setChecked(true);
+        knopf(f, "NeuronBtn")->click();
         dialoge_->fragen = {false};
         f.NetzBtnClick();
         QCOMPARE(dialoge_->liste, std::vector<Meldung>{frage()});
@@ -178,7 +187,7 @@ class MainFormTest : public QObject {
         QCOMPARE(titel(f), QString("Netz [Neu]"));
         QVERIFY(f.Dateiname.empty());
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
-        QCOMPARE(f.mdiArea->subWindowList().size(), 1);
+        QCOMPARE(test::teil<QMdiArea>(f, "mdiArea")->subWindowList().size(), 1);
     }
 
     // "Netztyp festlegen" › "Hopfield-Typ" on a drawn net: task commands off, pattern command on;
@@ -195,16 +204,17 @@ class MainFormTest : public QObject {
         f.Netztypfestlegen1Click();
         QCOMPARE(dialoge_->modalGezeigt, std::vector<std::string>{"Netztyp"});
         QCOMPARE(f.AktuellesNetz.Netztyp, Hopfield);
-        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: Hopfield"));
-        QVERIFY(!f.TrainiereBtn->isEnabled() && !f.AufgLadenBtn->isEnabled() &&
-                !f.Lernaufgabeffnen1->isEnabled());
-        QVERIFY(f.HopfieldBtn->isEnabled() && f.HopfieldNetz->isEnabled());
-        QVERIFY(f.Pfeile1->isChecked() && f.Gewichte1->isChecked() && f.Gewichte1->isEnabled());
+        QCOMPARE(beschriftung(f, "NetztypLbl")->text(), QString("Netztyp: Hopfield"));
+        QVERIFY(!knopf(f, "TrainiereBtn")->isEnabled() && !knopf(f, "AufgLadenBtn")->isEnabled() &&
+                !eintrag(f, "Lernaufgabeffnen1")->isEnabled());
+        QVERIFY(knopf(f, "HopfieldBtn")->isEnabled() && eintrag(f, "HopfieldNetz")->isEnabled());
+        QVERIFY(eintrag(f, "Pfeile1")->isChecked() && eintrag(f, "Gewichte1")->isChecked() &&
+                eintrag(f, "Gewichte1")->isEnabled());
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen | PfeileZeigen));
         QVERIFY(!f.AktuellesNetz.Gesichert); // still the drawn, unsaved net
 
-        f.Pfeile1->trigger();
-        QVERIFY(!f.Pfeile1->isChecked() && !f.Gewichte1->isEnabled());
+        eintrag(f, "Pfeile1")->trigger();
+        QVERIFY(!eintrag(f, "Pfeile1")->isChecked() && !eintrag(f, "Gewichte1")->isEnabled());
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen));
 
         // Cancel (close box) keeps the type; the dialog keeps its selection.
@@ -234,19 +244,19 @@ class MainFormTest : public QObject {
 
     void pfeileUndGewichte() {
         TMainForm& f = *form_;
-        f.Pfeile1->trigger(); // through the menu, as the user does it
-        QVERIFY(!f.Pfeile1->isChecked());
-        QVERIFY(!f.Gewichte1->isEnabled());
+        eintrag(f, "Pfeile1")->trigger(); // through the menu, as the user does it
+        QVERIFY(!eintrag(f, "Pfeile1")->isChecked());
+        QVERIFY(!eintrag(f, "Gewichte1")->isEnabled());
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen));
         f.Gewichte1Click();
-        QVERIFY(!f.Gewichte1->isChecked());
+        QVERIFY(!eintrag(f, "Gewichte1")->isChecked());
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(0));
         f.Pfeile1Click();
-        QVERIFY(f.Pfeile1->isChecked() && f.Gewichte1->isEnabled());
+        QVERIFY(eintrag(f, "Pfeile1")->isChecked() && eintrag(f, "Gewichte1")->isEnabled());
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(PfeileZeigen));
-        f.Gewichte1->trigger();
+        eintrag(f, "Gewichte1")->trigger();
         QCOMPARE(f.AktuellesNetz.Darstellung, std::uint8_t(GewichteZeigen | PfeileZeigen));
-        f.Raster1->trigger();
+        eintrag(f, "Raster1")->trigger();
         QVERIFY(!f.RasterAn());
         f.Raster1Click();
         QVERIFY(f.RasterAn());
@@ -260,10 +270,11 @@ class MainFormTest : public QObject {
         f.LetztesNeuronlschen1Click();
         QCOMPARE(f.AktuellesNetz.Anzahl(), 1);
         QVERIFY(!f.AktuellesNetz.IstVerbunden(0, 1));
-        QVERIFY(f.LetztesNeuronlschen1->isEnabled() && f.TrainiereBtn->isEnabled());
+        QVERIFY(eintrag(f, "LetztesNeuronlschen1")->isEnabled() &&
+                knopf(f, "TrainiereBtn")->isEnabled());
         f.LetztesNeuronlschen1Click();
         QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
-        QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
+        QVERIFY(!eintrag(f, "LetztesNeuronlschen1")->isEnabled());
         QCOMPARE(zustand(f), (Zustand{true, true, false, false, false, false}));
         f.LetztesNeuronlschen1Click(); // nothing left: no error
         QVERIFY(dialoge_->liste.empty());
@@ -271,21 +282,22 @@ class MainFormTest : public QObject {
 
     void modusKnoepfe() {
         TMainForm& f = *form_;
-        f.NeuronBtn->click();
+        knopf(f, "NeuronBtn")->click();
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Neuron);
-        f.PfeilBtn->click();
+        knopf(f, "PfeilBtn")->click();
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Pfeil);
-        QVERIFY(!f.NeuronBtn->isChecked());
-        f.PfeilBtn->click(); // up again: no tool
+        QVERIFY(!knopf(f, "NeuronBtn")->isChecked());
+        knopf(f, "PfeilBtn")->click(); // up again: no tool
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
-        f.DoppelPfeilBtn->click();
-        f.BewegeBtn->click();
+        knopf(f, "DoppelPfeilBtn")->click();
+        knopf(f, "BewegeBtn")->click();
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Bewege);
-        for (QToolButton* k : {f.NeuronBtn, f.PfeilBtn, f.DoppelPfeilBtn, f.BewegeBtn})
-            QCOMPARE(k->isChecked(), k == f.BewegeBtn);
+        for (QToolButton* k : {knopf(f, "NeuronBtn"), knopf(f, "PfeilBtn"),
+                               knopf(f, "DoppelPfeilBtn"), knopf(f, "BewegeBtn")})
+            QCOMPARE(k->isChecked(), k == knopf(f, "BewegeBtn"));
         f.NetzBtnClick(); // a new net puts every mode button up
         QCOMPARE(f.AktivesWerkzeug(), Werkzeug::Keins);
-        QVERIFY(!f.BewegeBtn->isChecked());
+        QVERIFY(!knopf(f, "BewegeBtn")->isChecked());
     }
 
     void fenstermass_data() {
@@ -385,7 +397,7 @@ class MainFormTest : public QObject {
         QVERIFY(f.NetzVorhanden && f.Netzfenster);
         QCOMPARE(titel(f), QString("Netz"));
         QCOMPARE(f.AktuellesNetz.Anzahl(), 0);
-        QVERIFY(!f.WerkzeugPanel1->isHidden());
+        QVERIFY(!test::teil<QToolBar>(f, "WerkzeugPanel1")->isHidden());
         const DateiDialog& d = dialoge_->dateiDialoge.front();
         QCOMPARE(d.titel, std::string("Netz laden"));
         QVERIFY(d.mussExistieren);
@@ -424,10 +436,10 @@ class MainFormTest : public QObject {
         QCOMPARE(f.AktuellesNetz.Neuron(1).Gewichte[0], 0.5f);
         QVERIFY(f.AktuellesNetz.Gesichert);
         QCOMPARE(titel(f), QString("Netz [%1]").arg(QString::fromStdString(pfad)));
-        QVERIFY(f.LetztesNeuronlschen1->isEnabled());
+        QVERIFY(eintrag(f, "LetztesNeuronlschen1")->isEnabled());
         // As after opening the same file from the command line.
         QCOMPARE(zustand(f), (Zustand{true, true, true, true, true, false}));
-        QCOMPARE(f.mdiArea->subWindowList().size(), 1);
+        QCOMPARE(test::teil<QMdiArea>(f, "mdiArea")->subWindowList().size(), 1);
     }
 
     void beschaedigteDatei() {
@@ -443,9 +455,9 @@ class MainFormTest : public QObject {
         QCOMPARE(dialoge_->liste,
                  std::vector<Meldung>({{'F', "Datei beschädigt oder falsches Format"}}));
         QVERIFY(f.NetzVorhanden && f.Netzfenster);
-        QVERIFY(!f.WerkzeugPanel1->isHidden());
+        QVERIFY(!test::teil<QToolBar>(f, "WerkzeugPanel1")->isHidden());
         QCOMPARE(titel(f), QString("Netz [%1]").arg(pfad));
-        QVERIFY(!f.LetztesNeuronlschen1->isEnabled());
+        QVERIFY(!eintrag(f, "LetztesNeuronlschen1")->isEnabled());
     }
 
     void kommandozeile_data() {
@@ -479,11 +491,11 @@ class MainFormTest : public QObject {
         QCOMPARE(bool(form_->Netzfenster), geoeffnet);
         if (geoeffnet) {
             QCOMPARE(titel(*form_), QString("Netz [%1]").arg(pfad));
-            QCOMPARE(form_->NetztypLbl->text(), QString("Netztyp: Perzeptron"));
+            QCOMPARE(beschriftung(*form_, "NetztypLbl")->text(), QString("Netztyp: Perzeptron"));
             QCOMPARE(form_->AktuellesNetz.Anzahl(), 1);
             QCOMPARE(zustand(*form_), (Zustand{true, true, true, true, false, false}));
         }
-        QCOMPARE(form_->LetztesNeuronlschen1->isEnabled(), geoeffnet);
+        QCOMPARE(eintrag(*form_, "LetztesNeuronlschen1")->isEnabled(), geoeffnet);
         if (!geoeffnet) QVERIFY(form_->Dateiname.empty()); // a later new net has no file name
     }
 
@@ -518,7 +530,7 @@ class MainFormTest : public QObject {
         f.Dateiname = "/tmp/alt.net"; // as after saving
         f.Netzfenster->parentWidget()->close();
         QVERIFY(!f.NetzVorhanden);
-        QVERIFY(f.WerkzeugPanel1->isHidden());
+        QVERIFY(test::teil<QToolBar>(f, "WerkzeugPanel1")->isHidden());
         QCOMPARE(zustand(f), (Zustand{false, false, false, false, false, false}));
         QTRY_VERIFY(!f.Netzfenster);
         f.NetzBtnClick(); // a new window
@@ -530,14 +542,15 @@ class MainFormTest : public QObject {
     void hinweise() {
         TMainForm& f = *form_;
         QEvent betreten(QEvent::Enter);
-        QApplication::sendEvent(f.NetzLadenBtn, &betreten);
-        QCOMPARE(f.HintPanel->text(), QString("Netz öffnen"));
+        QApplication::sendEvent(knopf(f, "NetzLadenBtn"), &betreten);
+        QCOMPARE(beschriftung(f, "HintPanel")->text(), QString("Netz öffnen"));
         QEvent verlassen(QEvent::Leave);
-        QApplication::sendEvent(f.NetzLadenBtn, &verlassen);
-        QCOMPARE(f.HintPanel->text(), QString());
-        QApplication::sendEvent(f.KopierenBtn, &betreten);
-        QCOMPARE(f.HintPanel->text(), QString("Netz als Grafik in Zwischenablage kopieren"));
-        QCOMPARE(f.KopierenBtn->toolTip(), f.KopierenBtn->statusTip());
+        QApplication::sendEvent(knopf(f, "NetzLadenBtn"), &verlassen);
+        QCOMPARE(beschriftung(f, "HintPanel")->text(), QString());
+        QApplication::sendEvent(knopf(f, "KopierenBtn"), &betreten);
+        QCOMPARE(beschriftung(f, "HintPanel")->text(),
+                 QString("Netz als Grafik in Zwischenablage kopieren"));
+        QCOMPARE(knopf(f, "KopierenBtn")->toolTip(), knopf(f, "KopierenBtn")->statusTip());
     }
 
     void tutorium() {

@@ -1,12 +1,13 @@
+#include "pause.h"
+
 #include <QEventLoop>
 #include <cstdint>
 
 #include "bilduhr.h"
-#include "mainform.h"
 
 namespace nervalo {
 
-void TMainForm::Pause(std::int64_t ms) {
+void Pause(std::int64_t ms) {
     // The event loop sleeps until an event comes or the alarm rings, so waiting costs no
     // processor time. The clock decides: an alarm that rings early only starts another round.
     Bilduhr& uhr = bilduhr();

@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-#include "mainform.h"
+#include "pause.h"
 
 class PauseTest : public QObject {
     Q_OBJECT
@@ -13,7 +13,7 @@ class PauseTest : public QObject {
         QCoreApplication::exit(0);
         QElapsedTimer uhr;
         uhr.start();
-        nervalo::TMainForm::Pause(2000);
+        nervalo::Pause(2000);
         QVERIFY2(uhr.elapsed() < 500, qPrintable(QString::number(uhr.elapsed())));
     }
 };

@@ -29,13 +29,19 @@
 #include "mainform.h"
 #include "netzgrafform.h"
 #include "netztypform.h"
+#include "pause.h"
+#include "testbedienung.h"
 #include "testdialoge.h"
 #include "testuhr.h"
 #include "zahltext.h"
 #include "zufall.h"
 
 using namespace nervalo;
+using test::beschriftung;
+using test::eintrag;
+using test::knopf;
 using test::Meldung;
+using test::menue;
 
 namespace {
 
@@ -198,9 +204,9 @@ class TrainingTest : public QObject {
         f.Dateiname = "/tmp/alt.net";
         f.Zuordnung.AnzahlInput = f.Zuordnung.AnzahlHidden = 9;
         f.Zuordnung.AnzahlOutput = 5;
-        f.Pfeile1->setChecked(!pfeile);
-        f.Gewichte1->setChecked(!pfeile);
-        f.Gewichte1->setEnabled(!pfeile);
+        eintrag(f, "Pfeile1")->setChecked(!pfeile);
+        eintrag(f, "Gewichte1")->setChecked(!pfeile);
+        eintrag(f, "Gewichte1")->setEnabled(!pfeile);
         QWidget* rahmen = f.Netzfenster->parentWidget();
         rahmen->setGeometry(30, 20, 100, 100);
         skript->fragen = {false};
@@ -214,18 +220,18 @@ class TrainingTest : public QObject {
         QVERIFY(f.Dateiname.empty());
         QCOMPARE(f.AktuellesNetz.Anzahl(), neuronen);
         QCOMPARE(f.AktuellesNetz.Gesichert, !annehmen); // a built net counts as unsaved
-        QCOMPARE(f.NetztypLbl->text(), typ);
-        QCOMPARE(f.Pfeile1->isChecked(), pfeile);
-        QCOMPARE(f.Gewichte1->isChecked(), pfeile);
-        QCOMPARE(f.Gewichte1->isEnabled(), pfeile);
+        QCOMPARE(beschriftung(f, "NetztypLbl")->text(), typ);
+        QCOMPARE(eintrag(f, "Pfeile1")->isChecked(), pfeile);
+        QCOMPARE(eintrag(f, "Gewichte1")->isChecked(), pfeile);
+        QCOMPARE(eintrag(f, "Gewichte1")->isEnabled(), pfeile);
         QCOMPARE((QList<int>{f.Zuordnung.AnzahlInput, f.Zuordnung.AnzahlHidden,
                              f.Zuordnung.AnzahlOutput}),
                  anzahlen);
         // After Cancel the task and pattern commands follow the empty net.
-        QCOMPARE(f.TrainiereBtn->isEnabled(), annehmen && art == 0);
-        QCOMPARE(f.HopfieldBtn->isEnabled(), annehmen && art == 1);
-        QCOMPARE(f.NeueLernaufgabe1->menuAction()->isEnabled(), annehmen);
-        QCOMPARE(f.LetztesNeuronlschen1->isEnabled(), annehmen);
+        QCOMPARE(knopf(f, "TrainiereBtn")->isEnabled(), annehmen && art == 0);
+        QCOMPARE(knopf(f, "HopfieldBtn")->isEnabled(), annehmen && art == 1);
+        QCOMPARE(menue(f, "NeueLernaufgabe1")->menuAction()->isEnabled(), annehmen);
+        QCOMPARE(eintrag(f, "LetztesNeuronlschen1")->isEnabled(), annehmen);
     }
 
     // A save that fails keeps the net: nothing is cleared and the dialog doesn't open.
@@ -272,13 +278,13 @@ class TrainingTest : public QObject {
         QFETCH(QString, hinweis);
         xorTraining();
         QWidget* knopf = alle ? aufgaben().TaBtn : aufgaben().Trainierebtn;
-        form->HintPanel->clear();
+        beschriftung(*form, "HintPanel")->clear();
         QEvent betreten(QEvent::Enter);
         QApplication::sendEvent(knopf, &betreten);
-        QCOMPARE(form->HintPanel->text(), hinweis);
+        QCOMPARE(beschriftung(*form, "HintPanel")->text(), hinweis);
         QEvent verlassen(QEvent::Leave);
         QApplication::sendEvent(knopf, &verlassen);
-        QCOMPARE(form->HintPanel->text(), QString());
+        QCOMPARE(beschriftung(*form, "HintPanel")->text(), QString());
     }
 
     // The task table of a 2-4-2 net; a second "Neue Lernaufgabe" does nothing; after closing,
@@ -287,8 +293,9 @@ class TrainingTest : public QObject {
         bauen(0, 2, 4, 2);
         form->TrainiereBtnClick();
         QPointer<TAufgabenForm> fenster = form->Aufgabenfenster;
-        QVERIFY(fenster && form->AufgabenfensterOffen && form->AufgSpeichernBtn->isEnabled() &&
-                form->Lernaufgabespeichernunter1->isEnabled());
+        QVERIFY(fenster && form->AufgabenfensterOffen &&
+                knopf(*form, "AufgSpeichernBtn")->isEnabled() &&
+                eintrag(*form, "Lernaufgabespeichernunter1")->isEnabled());
         QCOMPARE(fenster->SpaltenzahlDerTabelle(), 5);
         QCOMPARE(fenster->Spaltenzahl, 4);
         QStringList koepfe;
@@ -303,11 +310,11 @@ class TrainingTest : public QObject {
         QCOMPARE(fenster->Zelle(1, 1), std::string("0,5"));
 
         fenster->close();
-        QVERIFY(!form->AufgabenfensterOffen && !form->AufgSpeichernBtn->isEnabled() &&
-                !form->Lernaufgabespeichernunter1->isEnabled());
+        QVERIFY(!form->AufgabenfensterOffen && !knopf(*form, "AufgSpeichernBtn")->isEnabled() &&
+                !eintrag(*form, "Lernaufgabespeichernunter1")->isEnabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!fenster);
-        form->N3schichtigesPerzeptron1->trigger();
+        eintrag(*form, "N3schichtigesPerzeptron1")->trigger();
         QVERIFY(form->Aufgabenfenster && form->AufgabenfensterOffen);
         QCOMPARE(form->Aufgabenfenster->Zelle(1, 1), std::string());
     }
@@ -428,7 +435,7 @@ class TrainingTest : public QObject {
             fenster->close();
             QCoreApplication::processEvents();
             gueltig = fenster && !fenster->isVisible() && fenster->Abbruch &&
-                      !form->AufgabenfensterOffen && !form->AufgSpeichernBtn->isEnabled();
+                      !form->AufgabenfensterOffen && !knopf(*form, "AufgSpeichernBtn")->isEnabled();
         };
         fenster->TaBtn->click();
         QVERIFY(gueltig);
@@ -559,7 +566,7 @@ class TrainingTest : public QObject {
         QFETCH(float, sigma);
         QFETCH(QStringList, erwartet);
         skript->eingaben = {eingabe};
-        form->SigmaBtn->click();
+        knopf(*form, "SigmaBtn")->click();
         QCOMPARE(skript->eingabeFragen, std::vector<std::string>{"Lernrate|Sigma"});
         QCOMPARE(skript->vorgaben, std::vector<std::string>{"1,000000"});
         QCOMPARE(form->Sigma, sigma);
@@ -593,11 +600,11 @@ class TrainingTest : public QObject {
         netz.Neuron(0).SetzeOutput(1.0f);
         netz.Neuron(1).Sollwert = 1.0f;
         form->Sigma = 2.0f;
-        form->VorBtn->click();
+        knopf(*form, "VorBtn")->click();
         QCOMPARE(netz.Neuron(1).Output, 0.5f);
-        form->Netzbackpropagieren1->trigger();
+        eintrag(*form, "Netzbackpropagieren1")->trigger();
         QCOMPARE(netz.Gewicht(0, 1), 0.25f);
-        form->ZufallBtn->click();
+        knopf(*form, "ZufallBtn")->click();
         const float w = netz.Gewicht(0, 1);
         QVERIFY(w >= -1.0f && w < 1.0f && w != 0.25f);
         QVERIFY(!netz.Gesichert);
@@ -619,14 +626,14 @@ class TrainingTest : public QObject {
             });
         };
         weiter(150, [&] { weiter(49, [&] { weiter(1, {}); }); });
-        TMainForm::Pause(200);
+        Pause(200);
         QCOMPARE(ablauf, QStringList({"200", "200", "200"}));
         QCOMPARE(uhr->Millisekunden() - anfang, 200);
 
         bool ereignis = false;
         QTimer::singleShot(0, &kontext, [&] { ereignis = true; });
-        TMainForm::Pause(0);
-        TMainForm::Pause(-5);
+        Pause(0);
+        Pause(-5);
         QVERIFY(!ereignis);
     }
 
@@ -644,7 +651,7 @@ class TrainingTest : public QObject {
 
         bauen(0, 2, 4, 1);
         skript->dateien = {beispiel.toStdString()};
-        form->AufgLadenBtn->click();
+        knopf(*form, "AufgLadenBtn")->click();
         QVERIFY(form->Aufgabenfenster && form->AufgabenfensterOffen);
         TAufgabenForm& a = aufgaben();
         QCOMPARE(a.SpinEdit1->value(), 4);
@@ -652,14 +659,14 @@ class TrainingTest : public QObject {
         QCOMPARE(skript->dateiDialoge.back().titel, std::string("Lernaufgabe laden"));
 
         skript->dateien = {kopie.toStdString()};
-        form->AufgSpeichernBtn->click();
+        knopf(*form, "AufgSpeichernBtn")->click();
         QCOMPARE(lies(kopie), lies(beispiel));
         QCOMPARE(skript->dateiDialoge.back().titel, std::string("Lernaufgaben speichern"));
 
         a.SetzeZelle(1, 1, "");
         a.SetzeZelle(3, 4, "x");
         skript->dateien = {kaputt.toStdString()};
-        form->Lernaufgabespeichernunter1->trigger();
+        eintrag(*form, "Lernaufgabespeichernunter1")->trigger();
         QCOMPARE(meldungen(), QStringList({"F'' ist kein gültiger Gleitkommawert",
                                            "F'x' ist kein gültiger Gleitkommawert",
                                            "HLernaufgabe konnte nicht gespeichert werden, da "
@@ -682,10 +689,10 @@ class TrainingTest : public QObject {
         QVERIFY(!netz.isEmpty() && !lrn.isEmpty());
         QCOMPARE(lies(lrn).size(), qsizetype(56));
         Hauptfenster& f = *form;
-        f.Dateiname = netz.toStdString();
-        f.netzLadenUndDarstellen();
+        skript->dateien = {netz.toStdString()};
+        f.LadenBtnClick();
         QCOMPARE(f.AktuellesNetz.Anzahl(), 7);
-        QCOMPARE(f.NetztypLbl->text(), QString("Netztyp: Perzeptron"));
+        QCOMPARE(beschriftung(f, "NetztypLbl")->text(), QString("Netztyp: Perzeptron"));
         for (int i = 0; i < 2; ++i)
             for (int j = 2; j < 6; ++j) {
                 QVERIFY(f.AktuellesNetz.IstVerbunden(i, j));

@@ -1,6 +1,6 @@
-// Perceptron training in the main window: the learning task window's commands, one training
-// step on a task, the single forward and backward steps of the tool panel, random weights and
-// the learning rate.
+// The training commands of the main window: the learning task window and its files, one
+// training step on a task (the model's Lernschritt), the single forward and backward steps of
+// the tool panel, random weights and the learning rate.
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolButton>
@@ -56,6 +56,28 @@ void TMainForm::TrainiereBtnClick() {
             fenster->SetzeZelle(s + 1, 0, AktuellesNetz.Neuron(Zuordnung.Neuron(s)).Bezeichnung);
         fenster->Spaltenzahl = Zuordnung.Spaltenzahl();
         fenster->FormActivate();
+    });
+}
+
+void TMainForm::AufgLadenBtnClick() {
+    befehl([&] {
+        const auto pfad = dialoge().DateiOeffnen(OpenDialog2);
+        if (!pfad) return;
+        TrainiereBtnClick(); // opens the task window laid out for the net, unless one is open
+        if (Aufgabenfenster) Aufgabenfenster->Laden(*pfad);
+    });
+}
+
+void TMainForm::AufgSpeichernBtnClick() {
+    befehl([&] {
+        if (!AufgabenfensterOffen) return; // saving needs the learning task window
+        const auto pfad = dialoge().DateiSpeichern(SaveDialog2);
+        if (!pfad || !Aufgabenfenster) return;
+        if (Aufgabenfenster->TabelleGueltig())
+            Aufgabenfenster->Sichern(*pfad);
+        else
+            dialoge().Hinweis(
+                "Lernaufgabe konnte nicht gespeichert werden, da Aufgabentabelle fehlerhaft!");
     });
 }
 
