@@ -10,8 +10,8 @@ Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
     const bool aufgaben = netz && z.neuronen > 0;
     // The net type rules out the other kind of task; an unknown type (from a damaged file)
     // counts as no type.
-    const bool perzeptron = z.netztyp != Hopfield;
-    const bool hopfield = z.netztyp != Perzeptron;
+    const bool perzeptron = z.netztyp != Netztyp::Hopfield;
+    const bool hopfield = z.netztyp != Netztyp::Perzeptron;
     // Weights are drawn only together with arrows.
     const bool pfeile = z.darstellung & PfeileZeigen;
 
@@ -35,8 +35,8 @@ Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
 
     b.werkzeugleiste = netz;
     b.netztyp = "Netztyp: -";
-    if (netz && z.netztyp == Perzeptron) b.netztyp = "Netztyp: Perzeptron";
-    if (netz && z.netztyp == Hopfield) b.netztyp = "Netztyp: Hopfield";
+    if (netz && z.netztyp == Netztyp::Perzeptron) b.netztyp = "Netztyp: Perzeptron";
+    if (netz && z.netztyp == Netztyp::Hopfield) b.netztyp = "Netztyp: Hopfield";
     return b;
 }
 

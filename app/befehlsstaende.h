@@ -53,7 +53,7 @@ enum class Kommando {
 struct Programmzustand {
     bool netzfenster = false; // the net window exists (NetzVorhanden)
     int neuronen = 0;
-    std::uint8_t netztyp = KeinTyp;
+    Netztyp netztyp = Netztyp::KeinTyp;
     std::uint8_t darstellung = GewichteZeigen | PfeileZeigen; // what the drawing shows
     bool aufgabenfenster = false;                             // the learning task window exists
     bool raster = true;                                       // "an Raster ausrichten"

@@ -63,31 +63,31 @@ const Fall Faelle[] = {
      {.netzfenster = true, .neuronen = 1},
      Aufgaben + " Pfeile Gewichte | Pfeile Gewichte | Netztyp: - | Werkzeuge"},
     {"Perzeptron",
-     {.netzfenster = true, .neuronen = 8, .netztyp = nervalo::Perzeptron},
+     {.netzfenster = true, .neuronen = 8, .netztyp = Netztyp::Perzeptron},
      Perzeptron +
          " LetztesNeuronLoeschen Pfeile Gewichte | Pfeile Gewichte | Netztyp: Perzeptron | "
          "Werkzeuge"},
     {"Perzeptron mit Aufgabenfenster",
-     {.netzfenster = true, .neuronen = 8, .netztyp = nervalo::Perzeptron, .aufgabenfenster = true},
+     {.netzfenster = true, .neuronen = 8, .netztyp = Netztyp::Perzeptron, .aufgabenfenster = true},
      Perzeptron + " AufgabeSpeichern LetztesNeuronLoeschen Pfeile Gewichte | Pfeile Gewichte | "
                   "Netztyp: Perzeptron | Werkzeuge"},
     // Opened from a file: an empty net offers no task, whatever its type.
     {"leeres Perzeptron",
-     {.netzfenster = true, .netztyp = nervalo::Perzeptron},
+     {.netzfenster = true, .netztyp = Netztyp::Perzeptron},
      "NetzSpeichern Bearbeiten Perzeptronaufgabe Pfeile Gewichte | Pfeile Gewichte | Netztyp: "
      "Perzeptron | Werkzeuge"},
     // Weights are drawn only with arrows: "Gewichte" is greyed.
     {"Hopfield-Gitter",
-     {.netzfenster = true, .neuronen = 49, .netztyp = nervalo::Hopfield, .darstellung = 0},
+     {.netzfenster = true, .neuronen = 49, .netztyp = Netztyp::Hopfield, .darstellung = 0},
      Hopfield + " |  | Netztyp: Hopfield | Werkzeuge"},
     // A drawn net given the Hopfield type keeps its arrows and weights, and so do the menu's
     // check marks.
     {"Hopfield-Typ mit Pfeilen",
-     {.netzfenster = true, .neuronen = 2, .netztyp = nervalo::Hopfield},
+     {.netzfenster = true, .neuronen = 2, .netztyp = Netztyp::Hopfield},
      Hopfield + " Gewichte | Pfeile Gewichte | Netztyp: Hopfield | Werkzeuge"},
     // A type this program doesn't know (from a damaged file) counts as none.
     {"unbekannter Typ",
-     {.netzfenster = true, .neuronen = 3, .netztyp = 7},
+     {.netzfenster = true, .neuronen = 3, .netztyp = Netztyp{7}},
      Aufgaben + " Pfeile Gewichte | Pfeile Gewichte | Netztyp: - | Werkzeuge"},
     {"Pfeile aus",
      {.netzfenster = true, .neuronen = 1, .darstellung = GewichteZeigen},

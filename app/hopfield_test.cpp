@@ -233,7 +233,7 @@ class HopfieldTest : public QObject {
         for (int i = 0; i < 6; ++i) {
             const TGrafikNeuron& n = f.AktuellesNetz.Neuron(i);
             QCOMPARE(n.Output, x[i]);
-            QCOMPARE(n.Schichttyp, Hiddenschicht);
+            QCOMPARE(n.Schichttyp, Schichttyp::Hiddenschicht);
             for (int j = 0; j < 6; ++j)
                 QCOMPARE(n.Inputs[j], x[j]);
         }

@@ -73,7 +73,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
 
     AktuellesNetz.Gesichert = true;
     AktuellesNetz.Darstellung = GewichteZeigen | PfeileZeigen;
-    AktuellesNetz.Netztyp = KeinTyp;
+    AktuellesNetz.Netztyp = Netztyp::KeinTyp;
     NetzVorhandenSetzen(false);
     AufgabenfensterOffen = false;
     HopfieldfensterOffen = false;
@@ -412,7 +412,8 @@ void TMainForm::Netztypfestlegen1Click() {
     befehl([&] {
         TNetztypwahlForm& wahl = netztypwahlForm();
         if (dialoge().ZeigeModal(wahl) != QDialog::Accepted) return;
-        const std::uint8_t typen[] = {KeinTyp, Perzeptron, Hopfield}; // by the selected item
+        // By the selected item.
+        const Netztyp typen[] = {Netztyp::KeinTyp, Netztyp::Perzeptron, Netztyp::Hopfield};
         const int i = wahl.ItemIndex();
         if (i < 0 || i > 2 || typen[i] == AktuellesNetz.Netztyp) return;
         AktuellesNetz.Netztyp = typen[i];

@@ -78,8 +78,8 @@ char* toString(const Zustand& z) {
 
 // A small drawn net: N0 -> N1, unsaved.
 void kleinesNetz(TMainForm& f) {
-    test::neuesNeuron(f.AktuellesNetz, 100, 100, Inputschicht);
-    test::neuesNeuron(f.AktuellesNetz, 200, 100, Outputschicht);
+    test::neuesNeuron(f.AktuellesNetz, 100, 100, Schichttyp::Inputschicht);
+    test::neuesNeuron(f.AktuellesNetz, 200, 100, Schichttyp::Outputschicht);
     f.AktuellesNetz.Verbinde(0, 1);
     f.AktuellesNetz.SetzeGewicht(0, 1, 0.5f);
 }
@@ -203,7 +203,7 @@ class MainFormTest : public QObject {
         }};
         f.Netztypfestlegen1Click();
         QCOMPARE(dialoge_->modalGezeigt, std::vector<std::string>{"Netztyp"});
-        QCOMPARE(f.AktuellesNetz.Netztyp, Hopfield);
+        QCOMPARE(f.AktuellesNetz.Netztyp, Netztyp::Hopfield);
         QCOMPARE(beschriftung(f, "NetztypLbl")->text(), QString("Netztyp: Hopfield"));
         QVERIFY(!knopf(f, "TrainiereBtn")->isEnabled() && !knopf(f, "AufgLadenBtn")->isEnabled() &&
                 !eintrag(f, "Lernaufgabeffnen1")->isEnabled());
@@ -226,7 +226,7 @@ class MainFormTest : public QObject {
         }};
         f.Netztypfestlegen1Click();
         QCOMPARE(vorher, 2);
-        QCOMPARE(f.AktuellesNetz.Netztyp, Hopfield);
+        QCOMPARE(f.AktuellesNetz.Netztyp, Netztyp::Hopfield);
         QVERIFY(dialoge_->liste.empty());
 
         // The file holds the type: on a saved net a new type counts as a change, the same
@@ -477,8 +477,8 @@ class MainFormTest : public QObject {
         const QString pfad = ordner.filePath("start.net");
         {
             TNetz netz;
-            test::neuesNeuron(netz, 50, 50, Inputschicht);
-            netz.Netztyp = Perzeptron;
+            test::neuesNeuron(netz, 50, 50, Schichttyp::Inputschicht);
+            netz.Netztyp = Netztyp::Perzeptron;
             netz.Speichern(pfad.toStdString());
         }
         if (argumente == QStringList({"NETZ"})) argumente = {pfad};

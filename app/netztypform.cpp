@@ -137,7 +137,10 @@ TNetztypForm::TNetztypForm(QWidget* parent) : QDialog(parent) {
 }
 
 int TNetztypForm::Netztyp() const {
-    return NetztypWahl->checkedId() == Hopfield ? Hopfield : Perzeptron;
+    // A button's id is the number of its net kind.
+    constexpr int hopfield = static_cast<int>(nervalo::Netztyp::Hopfield);
+    return NetztypWahl->checkedId() == hopfield ? hopfield
+                                                : static_cast<int>(nervalo::Netztyp::Perzeptron);
 }
 
 int TNetztypForm::Wert1() const {
@@ -152,7 +155,7 @@ int TNetztypForm::Wert3() const {
 
 void TNetztypForm::FormActivate() {
     Befehl([&] {
-        const bool gitter = Netztyp() == Hopfield;
+        const bool gitter = Netztyp() == static_cast<int>(nervalo::Netztyp::Hopfield);
         Label2->setText(gitter ? QStringLiteral("horizontal") : QStringLiteral("Inputschicht"));
         Label3->setText(gitter ? QStringLiteral("vertikal") : QStringLiteral("Hiddenschicht"));
         Label2->adjustSize();
@@ -163,8 +166,8 @@ void TNetztypForm::FormActivate() {
 }
 
 bool TNetztypForm::OKFreigeben() {
-    const bool zuGross = GesamtzahlNeuronen(static_cast<std::uint8_t>(Netztyp()), Wert1(), Wert2(),
-                                            Wert3()) > MaxNeuronen;
+    const bool zuGross = GesamtzahlNeuronen(static_cast<nervalo::Netztyp>(Netztyp()), Wert1(),
+                                            Wert2(), Wert3()) > MaxNeuronen;
     OKBtn->setEnabled(!zuGross);
     return zuGross;
 }

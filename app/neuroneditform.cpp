@@ -50,9 +50,10 @@ QComboBox* liste(const QStringList& eintraege, QWidget* eltern, int x, int y) {
     return c;
 }
 
-// Shows item i (replacing any text typed at the last use); a kind byte beyond the list (only
-// from a damaged net file) shows an empty text.
-void zeigeEintrag(QComboBox* c, std::uint8_t i) {
+// Shows the item of a kind, its number (replacing any text typed at the last use); a kind byte
+// beyond the list (only from a damaged net file) shows an empty text.
+template <class Art> void zeigeEintrag(QComboBox* c, Art art) {
+    const int i = static_cast<int>(art);
     if (i < c->count()) {
         c->setCurrentIndex(i);
     } else {
@@ -61,15 +62,15 @@ void zeigeEintrag(QComboBox* c, std::uint8_t i) {
     }
 }
 
-std::uint8_t aktionsfunktionAus(const QString& text) {
-    if (text == QLatin1String("sigmoid")) return sigmoid;
-    if (text == QLatin1String("tanh")) return tanh_;
-    if (text == QLatin1String("linear")) return linear;
-    return sprung;
+Aktionsfunktion aktionsfunktionAus(const QString& text) {
+    if (text == QLatin1String("sigmoid")) return Aktionsfunktion::sigmoid;
+    if (text == QLatin1String("tanh")) return Aktionsfunktion::tanh;
+    if (text == QLatin1String("linear")) return Aktionsfunktion::linear;
+    return Aktionsfunktion::sprung;
 }
 
-std::uint8_t outputfunktionAus(const QString& text) {
-    return text == QLatin1String("identisch") ? identisch : binaer;
+Outputfunktion outputfunktionAus(const QString& text) {
+    return text == QLatin1String("identisch") ? Outputfunktion::identisch : Outputfunktion::binaer;
 }
 
 // The number fields filled from the neuron with the exact values behind their texts. A field
@@ -120,7 +121,7 @@ TNeuronEditForm::TNeuronEditForm(QWidget* parent) : QDialog(parent) {
     schmal.setStretch(QFont::Condensed);
     for (QRadioButton* knopf : SchichttypKnopf)
         knopf->setFont(schmal);
-    SchichttypKnopf[Hiddenschicht]->setChecked(true);
+    SchichttypKnopf[static_cast<int>(Schichttyp::Hiddenschicht)]->setChecked(true);
     connect(SchichttypWahl, &QButtonGroup::idToggled, this, [this](int, bool gewaehlt) {
         if (gewaehlt) SchichttypGruppeClick();
     });
@@ -173,7 +174,7 @@ void TNeuronEditForm::FormActivate() {
 }
 
 void TNeuronEditForm::SchichttypGruppeClick() {
-    const bool sichtbar = SchichttypIndex() != Hiddenschicht;
+    const bool sichtbar = SchichttypIndex() != static_cast<int>(Schichttyp::Hiddenschicht);
     Label8->setVisible(sichtbar);
     SollOutPutEdit->setVisible(sichtbar);
 }
@@ -204,14 +205,17 @@ bool TNeuronEditForm::eventFilter(QObject* objekt, QEvent* event) {
 
 void TNeuronEditForm::Editieren(TGrafikNeuron& neuron) {
     setWindowTitle(QString::fromStdString("Neuron " + neuron.Bezeichnung + " editieren"));
-    // A kind byte beyond the three items (damaged file) selects the last one.
-    SchichttypKnopf[std::min<int>(neuron.Schichttyp, Outputschicht)]->setChecked(true);
+    // The radio item of a kind is its number; a kind byte beyond the three items (damaged file)
+    // selects the last one.
+    SchichttypKnopf[std::min(static_cast<int>(neuron.Schichttyp),
+                             static_cast<int>(Schichttyp::Outputschicht))]
+        ->setChecked(true);
     Gefuellt gefuellt;
     gefuellt.setze(ParameterEdit, neuron.Parameter);
     // A hidden neuron leaves the field with what it showed last.
-    if (neuron.Schichttyp == Inputschicht)
+    if (neuron.Schichttyp == Schichttyp::Inputschicht)
         gefuellt.setze(SollOutPutEdit, neuron.Output);
-    else if (neuron.Schichttyp == Outputschicht)
+    else if (neuron.Schichttyp == Schichttyp::Outputschicht)
         gefuellt.setze(SollOutPutEdit, neuron.Sollwert);
     zeigeEintrag(ComboBox1, neuron.Aktionsfunktion);
     zeigeEintrag(ComboBox2, neuron.Outputfunktion);
@@ -224,8 +228,10 @@ void TNeuronEditForm::Editieren(TGrafikNeuron& neuron) {
 
     // Every field is read before anything is stored, so a field holding a value beyond float's
     // range leaves the neuron entirely as it was. "Input" and "Output" are for display only.
-    const int schicht = SchichttypIndex();
-    const bool mitSollwert = schicht == Inputschicht || schicht == Outputschicht;
+    const int item = SchichttypIndex();
+    auto gewaehlt = [item](Schichttyp s) { return item == static_cast<int>(s); };
+    const bool mitSollwert =
+        gewaehlt(Schichttyp::Inputschicht) || gewaehlt(Schichttyp::Outputschicht);
     float xi = 0, soll = 0, parameter = 0, theta = 0;
     try {
         xi = gefuellt.lies(XiEdit);
@@ -237,11 +243,11 @@ void TNeuronEditForm::Editieren(TGrafikNeuron& neuron) {
         return;
     }
 
-    if (schicht >= 0) neuron.Schichttyp = static_cast<std::uint8_t>(schicht);
+    if (item >= 0) neuron.Schichttyp = static_cast<Schichttyp>(item);
     neuron.Xi = xi;
     // An input neuron's field is the output it gives the net, written directly.
-    if (schicht == Inputschicht) neuron.Output = soll;
-    if (schicht == Outputschicht) neuron.Sollwert = soll;
+    if (gewaehlt(Schichttyp::Inputschicht)) neuron.Output = soll;
+    if (gewaehlt(Schichttyp::Outputschicht)) neuron.Sollwert = soll;
     neuron.Parameter = parameter;
     neuron.Theta = theta;
     neuron.Aktionsfunktion = aktionsfunktionAus(ComboBox1->currentText());

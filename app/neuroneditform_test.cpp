@@ -30,7 +30,7 @@ auto werte(const TGrafikNeuron& n) {
                       n.Textabstand, n.Randabstand, n.X, n.Y, n.Bezeichnung, n.Anzeige);
 }
 
-TGrafikNeuron neuron(std::uint8_t schicht, float output = 0.2f, float sollwert = 0.3f) {
+TGrafikNeuron neuron(Schichttyp schicht, float output = 0.2f, float sollwert = 0.3f) {
     TGrafikNeuron n;
     n.SetzeInput(0, 2.0f);
     n.SetzeGewicht(0, 0.75f);
@@ -41,14 +41,14 @@ TGrafikNeuron neuron(std::uint8_t schicht, float output = 0.2f, float sollwert =
     n.Parameter = 2.0f;
     n.Theta = 0.25f;
     n.Xi = 0.4f;
-    n.Aktionsfunktion = tanh_;
-    n.Outputfunktion = binaer;
+    n.Aktionsfunktion = Aktionsfunktion::tanh;
+    n.Outputfunktion = Outputfunktion::binaer;
     return n;
 }
 
 // Changes every control the user can change.
 void allesAendern(TNeuronEditForm& f) {
-    f.SchichttypKnopf[Inputschicht]->click();
+    f.SchichttypKnopf[static_cast<int>(Schichttyp::Inputschicht)]->click();
     f.SollOutPutEdit->setText("5");
     f.ComboBox1->setCurrentIndex(2);
     f.ComboBox2->setCurrentIndex(0);
@@ -111,7 +111,7 @@ void NeuronEditFormTest::andereErgebnisseAendernNichts() {
     QFETCH(Skript, schliessen);
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(Outputschicht);
+    auto n = neuron(Schichttyp::Outputschicht);
     const auto vorher = werte(n);
     skript(d, f, [&](TNeuronEditForm& f) {
         allesAendern(f);
@@ -126,7 +126,7 @@ void NeuronEditFormTest::zeigtDasNeuron() {
     test::TestDialoge d;
     TNeuronEditForm f;
     NeuronEditor* vorher = setzeNeuronEditor(&f);
-    auto n = neuron(Outputschicht, 0.2f, -0.5f);
+    auto n = neuron(Schichttyp::Outputschicht, 0.2f, -0.5f);
     // Typed at the last use, beside the item that the neuron selects again.
     f.ComboBox2->setCurrentIndex(1);
     f.ComboBox2->setEditText("binärer Text");
@@ -168,7 +168,7 @@ void NeuronEditFormTest::schichttypUndSollwert() {
     QFETCH(float, sollwert);
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(static_cast<std::uint8_t>(schicht));
+    auto n = neuron(static_cast<Schichttyp>(schicht));
     skript(d, f, [&](TNeuronEditForm& f) {
         f.SchichttypKnopf[neueSchicht]->click();
         f.SollOutPutEdit->setText(feld);
@@ -208,7 +208,7 @@ void NeuronEditFormTest::funktionenNachText() {
     QFETCH(int, outputfunktion);
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(Hiddenschicht);
+    auto n = neuron(Schichttyp::Hiddenschicht);
     skript(d, f, [&](TNeuronEditForm& f) {
         f.ComboBox1->setEditText(aktion);
         f.ComboBox2->setEditText(ausgabe);
@@ -224,7 +224,7 @@ void NeuronEditFormTest::funktionenNachText() {
 void NeuronEditFormTest::getippterFunktionsnameZaehltExakt() {
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(Hiddenschicht);
+    auto n = neuron(Schichttyp::Hiddenschicht);
     skript(d, f, [&](TNeuronEditForm& f) {
         f.show();
         f.ComboBox1->setFocus();
@@ -237,13 +237,13 @@ void NeuronEditFormTest::getippterFunktionsnameZaehltExakt() {
     f.Editieren(n);
     QCOMPARE(f.ComboBox1->currentText(), QString("Sigmoid"));
     QCOMPARE(f.ComboBox1->count(), 4);
-    QCOMPARE(int(n.Aktionsfunktion), int(sprung));
+    QCOMPARE(int(n.Aktionsfunktion), int(Aktionsfunktion::sprung));
 }
 
 void NeuronEditFormTest::zahlenUndAnzeigefelder() {
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(Hiddenschicht);
+    auto n = neuron(Schichttyp::Hiddenschicht);
     skript(d, f, [&](TNeuronEditForm& f) {
         f.ParameterEdit->setText("2,5");
         f.ThetaEdit->setText(" -1");
@@ -298,7 +298,7 @@ void NeuronEditFormTest::unveraendertBleibtExakt() {
     auto wertIn = [feld](TGrafikNeuron& x, int s) -> float& {
         switch (feld) {
         case 0:
-            return s == Inputschicht ? x.Output : x.Sollwert;
+            return s == static_cast<int>(Schichttyp::Inputschicht) ? x.Output : x.Sollwert;
         case 1:
             return x.Parameter;
         case 2:
@@ -307,10 +307,10 @@ void NeuronEditFormTest::unveraendertBleibtExakt() {
             return x.Xi;
         }
     };
-    auto n = neuron(static_cast<std::uint8_t>(schicht));
+    auto n = neuron(static_cast<Schichttyp>(schicht));
     wertIn(n, schicht) = wert;
     auto soll = n;
-    soll.Schichttyp = static_cast<std::uint8_t>(neueSchicht);
+    soll.Schichttyp = static_cast<Schichttyp>(neueSchicht);
     wertIn(soll, neueSchicht) = erwartet;
     skript(d, f, [&](TNeuronEditForm& f) {
         if (neueSchicht != schicht) f.SchichttypKnopf[neueSchicht]->click();
@@ -329,23 +329,23 @@ void NeuronEditFormTest::unveraendertBleibtExakt() {
 void NeuronEditFormTest::uebriggebliebenerSollwert() {
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto ausgabe = neuron(Outputschicht, 0.2f, 1.0f);
+    auto ausgabe = neuron(Schichttyp::Outputschicht, 0.2f, 1.0f);
     skript(d, f, [](TNeuronEditForm&) { return int(QDialog::Rejected); });
     f.Editieren(ausgabe);
 
-    auto versteckt = neuron(Hiddenschicht, 0.2f, 0.0f);
+    auto versteckt = neuron(Schichttyp::Hiddenschicht, 0.2f, 0.0f);
     bool zuerstVersteckt = false;
     QString danach;
     skript(d, f, [&](TNeuronEditForm& f) {
         zuerstVersteckt = f.SollOutPutEdit->isHidden() && f.Label8->isHidden();
-        f.SchichttypKnopf[Outputschicht]->click();
+        f.SchichttypKnopf[static_cast<int>(Schichttyp::Outputschicht)]->click();
         danach = f.SollOutPutEdit->isHidden() ? "versteckt" : f.SollOutPutEdit->text();
         return int(QDialog::Accepted);
     });
     f.Editieren(versteckt);
     QVERIFY(zuerstVersteckt);
     QCOMPARE(danach, QString("  1.0000"));
-    QCOMPARE(int(versteckt.Schichttyp), int(Outputschicht));
+    QCOMPARE(int(versteckt.Schichttyp), int(Schichttyp::Outputschicht));
     QCOMPARE(versteckt.Sollwert, 1.0f);
 }
 
@@ -359,14 +359,14 @@ void NeuronEditFormTest::sichtbarkeitUndFreigabe() {
             .arg(f.SollOutPutEdit->isVisibleTo(&f) ? "S" : "-")
             .arg(f.XiEdit->isEnabled() ? "X" : "-");
     };
-    auto n = neuron(Inputschicht);
-    n.Outputfunktion = identisch;
+    auto n = neuron(Schichttyp::Inputschicht);
+    n.Outputfunktion = Outputfunktion::identisch;
     skript(d, f, [&](TNeuronEditForm& f) {
         f.show();
         gesehen << zustand();
-        f.SchichttypKnopf[Hiddenschicht]->click();
+        f.SchichttypKnopf[static_cast<int>(Schichttyp::Hiddenschicht)]->click();
         gesehen << zustand();
-        f.SchichttypKnopf[Outputschicht]->click();
+        f.SchichttypKnopf[static_cast<int>(Schichttyp::Outputschicht)]->click();
         f.ComboBox2->setCurrentIndex(1);
         gesehen << zustand();
         f.ComboBox2->setEditText("bin");
@@ -395,7 +395,7 @@ void NeuronEditFormTest::ueberlaufAendertNichts() {
     QFETCH(bool, fehler);
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(static_cast<std::uint8_t>(schicht));
+    auto n = neuron(static_cast<Schichttyp>(schicht));
     const auto vorher = werte(n);
     skript(d, f, [&](TNeuronEditForm& f) {
         f.ParameterEdit->setText("7");
@@ -411,14 +411,14 @@ void NeuronEditFormTest::ueberlaufAendertNichts() {
     } else {
         QVERIFY(d.liste.empty());
         QCOMPARE(n.Parameter, 7.0f);
-        QCOMPARE(int(n.Aktionsfunktion), int(linear));
+        QCOMPARE(int(n.Aktionsfunktion), int(Aktionsfunktion::linear));
     }
 }
 
 void NeuronEditFormTest::tastenUndFokus() {
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(Hiddenschicht);
+    auto n = neuron(Schichttyp::Hiddenschicht);
     QWidget* fokus = nullptr;
     skript(d, f, [&](TNeuronEditForm& f) {
         f.show();
@@ -443,17 +443,17 @@ void NeuronEditFormTest::enterNimmtErgaenzungUndOK_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("art");
     QTest::newRow("b wird binär") << 2 << "b"
-                                  << "binär" << int(binaer);
+                                  << "binär" << int(Outputfunktion::binaer);
     QTest::newRow("id wird identisch") << 2 << "id"
-                                       << "identisch" << int(identisch);
+                                       << "identisch" << int(Outputfunktion::identisch);
     QTest::newRow("t wird tanh") << 1 << "t"
-                                 << "tanh" << int(tanh_);
+                                 << "tanh" << int(Aktionsfunktion::tanh);
     QTest::newRow("li wird linear") << 1 << "li"
-                                    << "linear" << int(linear);
+                                    << "linear" << int(Aktionsfunktion::linear);
     QTest::newRow("ganz getippt") << 1 << "sigmoid"
-                                  << "sigmoid" << int(sigmoid);
+                                  << "sigmoid" << int(Aktionsfunktion::sigmoid);
     QTest::newRow("ohne Ergänzung") << 1 << "Sig"
-                                    << "Sig" << int(sprung);
+                                    << "Sig" << int(Aktionsfunktion::sprung);
 }
 
 void NeuronEditFormTest::enterNimmtErgaenzungUndOK() {
@@ -463,9 +463,10 @@ void NeuronEditFormTest::enterNimmtErgaenzungUndOK() {
     QFETCH(int, art);
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(Hiddenschicht);
-    n.Aktionsfunktion = sprung;
-    n.Outputfunktion = liste == 2 && art == int(binaer) ? identisch : binaer;
+    auto n = neuron(Schichttyp::Hiddenschicht);
+    n.Aktionsfunktion = Aktionsfunktion::sprung;
+    n.Outputfunktion = liste == 2 && art == int(Outputfunktion::binaer) ? Outputfunktion::identisch
+                                                                        : Outputfunktion::binaer;
     QComboBox* c = liste == 1 ? f.ComboBox1 : f.ComboBox2;
     skript(d, f, [&](TNeuronEditForm& f) {
         f.show();
@@ -480,7 +481,7 @@ void NeuronEditFormTest::enterNimmtErgaenzungUndOK() {
     f.Editieren(n);
     QCOMPARE(f.result(), int(QDialog::Accepted));
     QCOMPARE(c->currentText(), text);
-    QCOMPARE(int(liste == 1 ? n.Aktionsfunktion : n.Outputfunktion), art);
+    QCOMPARE(liste == 1 ? int(n.Aktionsfunktion) : int(n.Outputfunktion), art);
 }
 
 // The dialog's font is bold, and no control sets it back; the layer items fit their box.
@@ -500,9 +501,9 @@ void NeuronEditFormTest::alleBeschriftungenFett() {
 void NeuronEditFormTest::unbekannteArtenAusDatei() {
     test::TestDialoge d;
     TNeuronEditForm f;
-    auto n = neuron(7);
-    n.Aktionsfunktion = 9;
-    n.Outputfunktion = 4;
+    auto n = neuron(Schichttyp{7});
+    n.Aktionsfunktion = Aktionsfunktion{9};
+    n.Outputfunktion = Outputfunktion{4};
     QStringList gezeigt;
     skript(d, f, [&](TNeuronEditForm& f) {
         gezeigt << QString::number(f.SchichttypIndex()) << f.ComboBox1->currentText()
@@ -511,9 +512,9 @@ void NeuronEditFormTest::unbekannteArtenAusDatei() {
     });
     f.Editieren(n);
     QCOMPARE(gezeigt, QStringList({"2", "", ""}));
-    QCOMPARE(int(n.Schichttyp), int(Outputschicht));
-    QCOMPARE(int(n.Aktionsfunktion), int(sprung));
-    QCOMPARE(int(n.Outputfunktion), int(binaer));
+    QCOMPARE(int(n.Schichttyp), int(Schichttyp::Outputschicht));
+    QCOMPARE(int(n.Aktionsfunktion), int(Aktionsfunktion::sprung));
+    QCOMPARE(int(n.Outputfunktion), int(Outputfunktion::binaer));
 }
 
 QTEST_MAIN(NeuronEditFormTest)

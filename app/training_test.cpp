@@ -134,8 +134,8 @@ class TrainingTest : public QObject {
 
     // N0 (input) -> N1 (output) with weight 0, and the task window with input 1, target 1.
     void zweiNeuronen() {
-        test::neuesNeuron(form->AktuellesNetz, 100, 100, Inputschicht);
-        test::neuesNeuron(form->AktuellesNetz, 250, 100, Outputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 100, 100, Schichttyp::Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 250, 100, Schichttyp::Outputschicht);
         form->AktuellesNetz.Verbinde(0, 1);
         form->AktuellesNetz.Gesichert = true;
         form->TrainiereBtnClick();
@@ -199,7 +199,7 @@ class TrainingTest : public QObject {
         QFETCH(bool, pfeile);
         QFETCH(QList<int>, anzahlen);
         Hauptfenster& f = *form;
-        test::neuesNeuron(f.AktuellesNetz, 50, 50, Inputschicht);
+        test::neuesNeuron(f.AktuellesNetz, 50, 50, Schichttyp::Inputschicht);
         f.AktuellesNetz.Gesichert = false;
         f.Dateiname = "/tmp/alt.net";
         f.Zuordnung.AnzahlInput = f.Zuordnung.AnzahlHidden = 9;
@@ -236,7 +236,7 @@ class TrainingTest : public QObject {
 
     // A save that fails keeps the net: nothing is cleared and the dialog doesn't open.
     void speichernMisslingtBehaeltNetz() {
-        test::neuesNeuron(form->AktuellesNetz, 50, 50, Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 50, 50, Schichttyp::Inputschicht);
         form->AktuellesNetz.Gesichert = false;
         skript->fragen = {true};
         skript->dateien = {std::string("/gibt/es/nicht/netz.net")};
@@ -321,9 +321,9 @@ class TrainingTest : public QObject {
 
     // Without output neurons: only input columns; a step still propagates, and the error is 0.
     void ohneOutputNeuronen() {
-        test::neuesNeuron(form->AktuellesNetz, 50, 50, Inputschicht);
-        test::neuesNeuron(form->AktuellesNetz, 50, 120, Inputschicht);
-        test::neuesNeuron(form->AktuellesNetz, 200, 80, Hiddenschicht);
+        test::neuesNeuron(form->AktuellesNetz, 50, 50, Schichttyp::Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 50, 120, Schichttyp::Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 200, 80, Schichttyp::Hiddenschicht);
         form->AktuellesNetz.Verbinde(0, 2);
         form->AktuellesNetz.Verbinde(1, 2);
         form->TrainiereBtnClick();
@@ -479,7 +479,7 @@ class TrainingTest : public QObject {
     // its output, and every step says so.
     void erstesNeuronVersteckt() {
         bauen(0, 2, 4, 1);
-        form->AktuellesNetz.Neuron(0).Schichttyp = Hiddenschicht;
+        form->AktuellesNetz.Neuron(0).Schichttyp = Schichttyp::Hiddenschicht;
         form->TrainiereBtnClick();
         TAufgabenForm& a = aufgaben();
         QCOMPARE((QList<int>{form->Zuordnung.AnzahlInput, form->Zuordnung.AnzahlHidden,
@@ -593,8 +593,8 @@ class TrainingTest : public QObject {
 
     // The tool panel's steps on N0 -> N1: forward, backward with Sigma, random weights.
     void einzelschritte() {
-        test::neuesNeuron(form->AktuellesNetz, 100, 100, Inputschicht);
-        test::neuesNeuron(form->AktuellesNetz, 250, 100, Outputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 100, 100, Schichttyp::Inputschicht);
+        test::neuesNeuron(form->AktuellesNetz, 250, 100, Schichttyp::Outputschicht);
         TNetz& netz = form->AktuellesNetz;
         netz.Verbinde(0, 1);
         netz.Neuron(0).SetzeOutput(1.0f);

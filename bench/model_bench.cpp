@@ -58,10 +58,10 @@ void baue(TNetz& netz, const Form& f) {
     const int gesamt = f.input + f.hidden + f.output;
     for (int i = 0; i < gesamt; ++i) {
         auto n = std::make_unique<TGrafikNeuron>();
-        n->Schichttyp = i < f.input              ? Inputschicht
-                        : i < f.input + f.hidden ? Hiddenschicht
-                                                 : Outputschicht;
-        n->Aktionsfunktion = sigmoid;
+        n->Schichttyp = i < f.input              ? Schichttyp::Inputschicht
+                        : i < f.input + f.hidden ? Schichttyp::Hiddenschicht
+                                                 : Schichttyp::Outputschicht;
+        n->Aktionsfunktion = Aktionsfunktion::sigmoid;
         n->Bezeichnung = "N" + std::to_string(i);
         netz.Hinzufuegen(std::move(n));
     }
@@ -73,7 +73,7 @@ void baue(TNetz& netz, const Form& f) {
             netz.Verbinde(f.input + h, f.input + f.hidden + o);
     zufall().Setze(1234);
     netz.Zufallsgewichte(1.0f);
-    netz.Netztyp = Perzeptron;
+    netz.Netztyp = Netztyp::Perzeptron;
 }
 
 // The program's own training step (Lernschritt), the task row given as numbers.

@@ -18,7 +18,7 @@ using namespace nervalo;
 
 namespace {
 
-void neuesNeuron(TNetz& netz, std::uint8_t schichttyp, int x, int y) {
+void neuesNeuron(TNetz& netz, Schichttyp schichttyp, int x, int y) {
     auto n = std::make_unique<TGrafikNeuron>();
     n->Schichttyp = schichttyp;
     n->X = x;
@@ -32,7 +32,7 @@ void neuesNeuron(TNetz& netz, std::uint8_t schichttyp, int x, int y) {
 void hopfieldGitter(TNetz& netz) {
     for (int c = 1; c <= 6; ++c)
         for (int r = 1; r <= 10; ++r)
-            neuesNeuron(netz, Hiddenschicht, 70 * c, 70 * r);
+            neuesNeuron(netz, Schichttyp::Hiddenschicht, 70 * c, 70 * r);
     for (int i = 0; i < netz.Anzahl(); ++i)
         for (int j = i; j < netz.Anzahl(); ++j) {
             netz.VerbindeBeide(i, j);
@@ -45,7 +45,8 @@ void hopfieldGitter(TNetz& netz) {
 // The perceptron 2-4-2 as the special-net construction lays it out, with random weights.
 void perzeptron(TNetz& netz) {
     const int anzahl[3] = {2, 4, 2};
-    const std::uint8_t typ[3] = {Inputschicht, Hiddenschicht, Outputschicht};
+    const Schichttyp typ[3] = {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht,
+                               Schichttyp::Outputschicht};
     for (int s = 0; s < 3; ++s)
         for (int k = 1; k <= anzahl[s]; ++k)
             neuesNeuron(netz, typ[s], 80 + 150 * s, 70 * k);

@@ -25,16 +25,18 @@ constexpr float Inf = INFINITY;
 
 // One neuron record of the file; the label is written as "N<number>".
 struct Satz {
-    std::uint8_t schicht;
+    Schichttyp schicht;
     float theta = 0.0f, parameter = 1.0f;
-    std::uint8_t ausgabe = identisch;
+    Outputfunktion ausgabe = Outputfunktion::identisch;
     float xi = 0.5f, soll = 0.0f;
 };
 
 // A net file of three sigmoid neurons N0 (input) -> N1 (hidden) -> N2 (output, target 1), both
 // connections with weight 0.5. The tests change single fields before the bytes are written.
 struct Datei {
-    Satz neuronen[3] = {{Inputschicht}, {Hiddenschicht}, {Outputschicht, 0, 1, 0, 0.5f, 1.0f}};
+    Satz neuronen[3] = {{Schichttyp::Inputschicht},
+                        {Schichttyp::Hiddenschicht},
+                        {Schichttyp::Outputschicht, 0, 1, Outputfunktion::identisch, 0.5f, 1.0f}};
     float verbindung[3][3] = {{0, 1, 0}, {0, 0, 1}, {0, 0, 0}};
     float gewicht[3][3] = {{0, 0.5f, 0}, {0, 0, 0.5f}, {0, 0, 0}};
 
@@ -48,7 +50,7 @@ struct Datei {
                 aus.push_back(static_cast<char>(v >> (8 * i)));
         };
         auto single = [&](float f) { u32(std::bit_cast<std::uint32_t>(f)); };
-        aus.push_back(static_cast<char>(Perzeptron));
+        aus.push_back(static_cast<char>(Netztyp::Perzeptron));
         u32(3);
         for (const auto* m : {&verbindung, &gewicht})
             for (const auto& zeile : *m)
@@ -62,7 +64,7 @@ struct Datei {
             aus.push_back(static_cast<char>(s.schicht));
             single(s.parameter);
             single(s.theta);
-            aus.push_back(static_cast<char>(sigmoid));
+            aus.push_back(static_cast<char>(Aktionsfunktion::sigmoid));
             aus.push_back(static_cast<char>(s.ausgabe));
             single(s.xi);
             single(s.soll);
@@ -144,7 +146,7 @@ TEST(Dateiwerte, NichtendlicheWerteSindFehlerUndWerdenNieGespeichert) {
          Schritt::Propagiere, gk::Ueberlauf},
         {"Xi NaN bei binär",
          [](Datei& d) {
-             d.neuronen[2].ausgabe = binaer;
+             d.neuronen[2].ausgabe = Outputfunktion::binaer;
              d.neuronen[2].xi = Nan;
          },
          false, 1.0f, 1.0f, Schritt::Propagiere, gk::Ungueltig},

@@ -24,7 +24,7 @@ void Hopfieldspeicher::Holen(TNetz& netz, const Muster& muster) const {
         for (int r = 0; r < zeilen_; ++r) {
             const int i = Neuron(c, r);
             TGrafikNeuron& n = netz.Neuron(i);
-            n.Schichttyp = Inputschicht;
+            n.Schichttyp = Schichttyp::Inputschicht;
             n.SetzeOutput(muster[i] ? 1.0f : -1.0f);
         }
     for (int i = 0; i < anzahl; ++i) {

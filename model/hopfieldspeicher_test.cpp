@@ -58,7 +58,7 @@ TEST(Hopfieldspeicher, HolenUndLesen) {
     for (int i = 0; i < 6; ++i) {
         const TGrafikNeuron& n = netz.Neuron(i);
         EXPECT_EQ(n.Output, x(m, i));
-        EXPECT_EQ(n.Schichttyp, Hiddenschicht);
+        EXPECT_EQ(n.Schichttyp, Schichttyp::Hiddenschicht);
         for (int j = 0; j < 6; ++j)
             EXPECT_EQ(n.Inputs[j], x(m, j)) << i << " " << j;
     }
@@ -118,6 +118,6 @@ TEST(Hopfieldspeicher, UnpassendesGitter) {
     }
     EXPECT_THROW(Hopfieldspeicher(7, 7).Holen(netz, Muster(48, true)), Fehler);
     EXPECT_TRUE(netz.Gesichert);
-    EXPECT_EQ(netz.Neuron(0).Schichttyp, Hiddenschicht);
+    EXPECT_EQ(netz.Neuron(0).Schichttyp, Schichttyp::Hiddenschicht);
     EXPECT_EQ(netz.Neuron(0).Output, 0.0f);
 }

@@ -21,9 +21,9 @@ const std::string KeinInput =
     "Neuron ist nicht aus der Inputschicht.\nSein Output kann nicht vorgegeben werden.";
 
 // Neurons of the given kinds at no particular place, named N0, N1, ...
-TNetz netzAus(const std::vector<std::uint8_t>& arten) {
+TNetz netzAus(const std::vector<Schichttyp>& arten) {
     TNetz netz;
-    for (std::uint8_t art : arten)
+    for (Schichttyp art : arten)
         test::neuesNeuron(netz, 0, 0, art);
     return netz;
 }
@@ -47,9 +47,9 @@ class ZuordnungTest : public testing::TestWithParam<Form> {};
 // hidden ones; no other neuron gets a value.
 TEST_P(ZuordnungTest, ZeileErreichtIhreNeuronen) {
     const auto [ni, nh, no] = GetParam();
-    std::vector<std::uint8_t> arten(ni, Inputschicht);
-    arten.insert(arten.end(), nh, Hiddenschicht);
-    arten.insert(arten.end(), no, Outputschicht);
+    std::vector<Schichttyp> arten(ni, Schichttyp::Inputschicht);
+    arten.insert(arten.end(), nh, Schichttyp::Hiddenschicht);
+    arten.insert(arten.end(), no, Schichttyp::Outputschicht);
     TNetz netz = netzAus(arten);
     const Lernzuordnung z = Lernzuordnung::AusNetz(netz);
     ASSERT_EQ(z.Spaltenzahl(), ni + no);
@@ -69,14 +69,15 @@ INSTANTIATE_TEST_SUITE_P(Formen, ZuordnungTest,
 // nowhere.
 TEST(Lernzuordnung, ZaehltNachSchichttyp) {
     const TNetz netz =
-        netzAus({Outputschicht, Inputschicht, Hiddenschicht, 7, Inputschicht, Hiddenschicht});
+        netzAus({Schichttyp::Outputschicht, Schichttyp::Inputschicht, Schichttyp::Hiddenschicht,
+                 Schichttyp{7}, Schichttyp::Inputschicht, Schichttyp::Hiddenschicht});
     const Lernzuordnung z = Lernzuordnung::AusNetz(netz);
     EXPECT_EQ(std::vector({z.AnzahlInput, z.AnzahlHidden, z.AnzahlOutput}), std::vector({2, 2, 1}));
 }
 
 struct Stoerung {
     const char* name;
-    std::vector<std::uint8_t> arten;
+    std::vector<Schichttyp> arten;
     Lernzuordnung zuordnung;
     std::vector<std::string> texte;
     std::string fehler; // thrown text, or empty
@@ -115,7 +116,8 @@ TEST_P(StoerungTest, WerteVorDemFehlerBleiben) {
     EXPECT_EQ(sollwerte, f.sollwerte);
 }
 
-const std::vector<std::uint8_t> IHO = {Inputschicht, Inputschicht, Hiddenschicht, Outputschicht};
+const std::vector<Schichttyp> IHO = {Schichttyp::Inputschicht, Schichttyp::Inputschicht,
+                                     Schichttyp::Hiddenschicht, Schichttyp::Outputschicht};
 
 const std::string KeineZahl = "' ist kein gültiger Gleitkommawert";
 const std::string Geschrumpft = "Das Netz passt nicht mehr zur Lernaufgabe: Die Tabelle braucht ";
@@ -128,12 +130,15 @@ INSTANTIATE_TEST_SUITE_P(Faelle, StoerungTest, testing::Values(
     Stoerung{"LeeresZiel", IHO, {2, 1, 1}, {"1", "2", ""}, "'" + KeineZahl, {},
              {1, 2, 0, 0}, {0, 0, 0, 0}},
     // The step goes on after a refused input: the other columns still reach their neurons.
-    Stoerung{"ErstesNeuronVersteckt", {Hiddenschicht, Inputschicht, Hiddenschicht, Outputschicht},
+    Stoerung{"ErstesNeuronVersteckt",
+             {Schichttyp::Hiddenschicht, Schichttyp::Inputschicht, Schichttyp::Hiddenschicht,
+              Schichttyp::Outputschicht},
              {2, 1, 1}, {"1", "2", "3"}, "", {{'F', KeinInput}}, {0, 2, 0, 0}, {0, 0, 0, 3}},
-    Stoerung{"NetzGeschrumpft", {Inputschicht, Inputschicht, Hiddenschicht}, {2, 1, 1},
-             {"1", "2", "3"}, Geschrumpft + "4 Neuronen, das Netz hat nur noch 3.", {},
+    Stoerung{"NetzGeschrumpft",
+             {Schichttyp::Inputschicht, Schichttyp::Inputschicht, Schichttyp::Hiddenschicht},
+             {2, 1, 1}, {"1", "2", "3"}, Geschrumpft + "4 Neuronen, das Netz hat nur noch 3.", {},
              {1, 2, 0}, {0, 0, 0}},
-    Stoerung{"OhneOutputs", {Inputschicht}, {2, 1, 0}, {"1", "2"},
+    Stoerung{"OhneOutputs", {Schichttyp::Inputschicht}, {2, 1, 0}, {"1", "2"},
              Geschrumpft + "2 Neuronen, das Netz hat nur noch 1.", {}, {1}, {0}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
@@ -142,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Faelle, StoerungTest, testing::Values(
 // 0.5 · 0.5² = 0.125, delta 0.5 · (1 − 0.5) · 0.5 = 0.125, so the weight becomes 0.125 · sigma.
 TEST(Lernschritt, VonHandGerechnet) {
     for (float sigma : {1.0f, 0.0f, 0.5f, -2.0f}) {
-        TNetz netz = netzAus({Inputschicht, Outputschicht});
+        TNetz netz = netzAus({Schichttyp::Inputschicht, Schichttyp::Outputschicht});
         netz.Verbinde(0, 1);
         const Lernergebnis e =
             Lernschritt(netz, Lernzuordnung::AusNetz(netz), zeile({"1", "1"}), sigma);

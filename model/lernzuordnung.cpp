@@ -10,18 +10,17 @@ Lernzuordnung Lernzuordnung::AusNetz(const TNetz& netz) {
     Lernzuordnung z;
     for (int i = 0; i < netz.Anzahl(); ++i) {
         switch (netz.Neuron(i).Schichttyp) {
-        case Inputschicht:
+        case Schichttyp::Inputschicht:
             ++z.AnzahlInput;
             break;
-        case Hiddenschicht:
+        case Schichttyp::Hiddenschicht:
             ++z.AnzahlHidden;
             break;
-        case Outputschicht:
+        case Schichttyp::Outputschicht:
             ++z.AnzahlOutput;
             break;
-        default: // a kind this program doesn't know (from a damaged file) has no column
-            break;
         }
+        // A kind this program doesn't know (from a damaged file) has no column.
     }
     return z;
 }
@@ -44,7 +43,7 @@ bool Lernzuordnung::Anlegen(TNetz& netz, const Aufgabenwert& wert) const {
     for (int s = 0; s < AnzahlInput; ++s) {
         const float v = wert(s);
         TGrafikNeuron& neuron = neuronIn(netz, s);
-        angenommen = angenommen && neuron.Schichttyp == Inputschicht;
+        angenommen = angenommen && neuron.Schichttyp == Schichttyp::Inputschicht;
         neuron.SetzeOutput(v);
     }
     for (int s = AnzahlInput; s < Spaltenzahl(); ++s) {

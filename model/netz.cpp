@@ -101,7 +101,7 @@ void TNetz::Leeren() {
     Gewichtsmatrix = Matrix{};
     neuronen_.clear();
     Gesichert = true;
-    Netztyp = KeinTyp;
+    Netztyp = Netztyp::KeinTyp;
 }
 
 void TNetz::LoescheLetztesNeuron() {
@@ -119,7 +119,7 @@ void TNetz::BerechneDelta(int i) {
     const TGrafikNeuron& neuron = Neuron(i);
     const int n = Anzahl();
     switch (neuron.Schichttyp) {
-    case Outputschicht: {
+    case Schichttyp::Outputschicht: {
         const float ableitung = neuron.Ableitung(n);
         // In double first: two roundings of at most half a place each, far within the margin
         // of gk::eindeutigGerundet; a zero difference makes an exact zero in both types.
@@ -127,38 +127,37 @@ void TNetz::BerechneDelta(int i) {
         const double d = ableitung * abweichungD;
         if (gk::eindeutigGerundet(d) || abweichungD == 0.0) {
             Delta[i] = static_cast<float>(d);
-            break;
+            return;
         }
         // An infinite target from a damaged file overflows here, also where the slope is 0.
         const long double abweichung = gk::sub(neuron.Sollwert, neuron.Output);
         Delta[i] = gk::speichere(ableitung * abweichung);
-        break;
+        return;
     }
-    case Inputschicht:
+    case Schichttyp::Inputschicht:
         meldungen().Fehler("Kein Delta bei der Inputschicht!");
         Delta[i] = 0.0f;
+        return;
+    case Schichttyp::Hiddenschicht:
         break;
-    default: { // Hiddenschicht (and any unknown kind from a damaged file)
-        float s = 0.0f;
+    }
+    // Hiddenschicht, and any unknown kind from a damaged file.
+    float s = 0.0f;
+    for (int j = i + 1; j < n; ++j)
+        // Deltas are finite: a zero weight adds a zero product, which changes nothing but a -0
+        // sum, as in Inputsumme.
+        if (Gewichtsmatrix[i][j] != 0.0f) s = gk::addiereProdukt(s, Delta[j], Gewichtsmatrix[i][j]);
+    if (s == 0.0f && std::signbit(s)) {
+        s = 0.0f;
         for (int j = i + 1; j < n; ++j)
-            // Deltas are finite: a zero weight adds a zero product, which changes nothing but
-            // a -0 sum, as in Inputsumme.
-            if (Gewichtsmatrix[i][j] != 0.0f)
-                s = gk::addiereProdukt(s, Delta[j], Gewichtsmatrix[i][j]);
-        if (s == 0.0f && std::signbit(s)) {
-            s = 0.0f;
-            for (int j = i + 1; j < n; ++j)
-                s = gk::speichere(static_cast<long double>(Delta[j]) * Gewichtsmatrix[i][j] + s);
-        }
-        Delta[i] = gk::speichereExakt(static_cast<double>(neuron.Ableitung(n)) * s);
-        break;
+            s = gk::speichere(static_cast<long double>(Delta[j]) * Gewichtsmatrix[i][j] + s);
     }
-    }
+    Delta[i] = gk::speichereExakt(static_cast<double>(neuron.Ableitung(n)) * s);
 }
 
 void TNetz::Backpropagiere(float sigma) {
     for (int j = Anzahl() - 1; j >= 0; --j) {
-        if (Neuron(j).Schichttyp == Inputschicht) continue;
+        if (Neuron(j).Schichttyp == Schichttyp::Inputschicht) continue;
         BerechneDelta(j);
         // Outputs, deltas and sigma are finite, so only the stored weight can overflow.
         const double schritt = static_cast<double>(Delta[j]) * sigma; // exact
@@ -174,7 +173,7 @@ float TNetz::Fehler() const {
     float e = 0.0f;
     for (int i = 0; i < Anzahl(); ++i) {
         const TGrafikNeuron& neuron = Neuron(i);
-        if (neuron.Schichttyp != Outputschicht) continue;
+        if (neuron.Schichttyp != Schichttyp::Outputschicht) continue;
         // In double first: a few roundings of half a place, no cancellation (all terms are at
         // least 0), far within the margin of gk::eindeutigGerundet. A zero is exact.
         const double dd = static_cast<double>(neuron.Sollwert) - neuron.Output;

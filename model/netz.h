@@ -12,10 +12,9 @@ namespace nervalo {
 
 class Zeichenflaeche;
 
-// Net kinds (Netztyp).
-inline constexpr std::uint8_t Perzeptron = 0;
-inline constexpr std::uint8_t Hopfield = 1;
-inline constexpr std::uint8_t KeinTyp = 2;
+// The kind of a net, one byte in the net file; like the neuron's kinds it may hold any byte
+// from a damaged file.
+enum class Netztyp : std::uint8_t { Perzeptron = 0, Hopfield = 1, KeinTyp = 2 };
 // Display flags (Darstellung).
 inline constexpr std::uint8_t GewichteZeigen = 1;
 inline constexpr std::uint8_t PfeileZeigen = 2;
@@ -35,7 +34,7 @@ class TNetz {
     Matrix Gewichtsmatrix{};
     std::array<float, Slots> Delta{};
     bool Gesichert = true;
-    std::uint8_t Netztyp = KeinTyp;
+    nervalo::Netztyp Netztyp = nervalo::Netztyp::KeinTyp;
 
     // The neuron list.
     int Anzahl() const { return static_cast<int>(neuronen_.size()); }

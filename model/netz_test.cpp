@@ -10,8 +10,8 @@ using namespace nervalo;
 namespace {
 
 // Appends neurons of the given kinds, named N0, N1, ...
-void fuelle(TNetz& netz, std::initializer_list<std::uint8_t> typen) {
-    for (std::uint8_t typ : typen) {
+void fuelle(TNetz& netz, std::initializer_list<Schichttyp> typen) {
+    for (Schichttyp typ : typen) {
         auto n = std::make_unique<TGrafikNeuron>();
         n->Schichttyp = typ;
         n->Bezeichnung = "N" + std::to_string(netz.Anzahl());
@@ -38,17 +38,18 @@ TEST(Netz, LeeresNetzSetztNurDieMerker) {
     netz.Gesichert = true;
     netz.Zufallsgewichte(1.0f);
     EXPECT_FALSE(netz.Gesichert);
-    netz.Netztyp = Hopfield;
+    netz.Netztyp = Netztyp::Hopfield;
     netz.Leeren();
     EXPECT_TRUE(netz.Gesichert);
-    EXPECT_EQ(netz.Netztyp, KeinTyp);
+    EXPECT_EQ(netz.Netztyp, Netztyp::KeinTyp);
     EXPECT_EQ(netz.Anzahl(), 0);
 }
 
 TEST(Netz, VerbindenUndTrennen) {
     test::Rekorder r;
     TNetz netz;
-    fuelle(netz, {Hiddenschicht, Hiddenschicht, Hiddenschicht, Hiddenschicht});
+    fuelle(netz, {Schichttyp::Hiddenschicht, Schichttyp::Hiddenschicht, Schichttyp::Hiddenschicht,
+                  Schichttyp::Hiddenschicht});
     netz.Gesichert = true;
     netz.Verbinde(3, 3);
     EXPECT_TRUE(netz.Gesichert);
@@ -77,7 +78,7 @@ TEST(Netz, VerbindenUndTrennen) {
 
 TEST(Netz, SetzeGewichtBrauchtKeineVerbindung) {
     TNetz netz;
-    fuelle(netz, {Hiddenschicht, Hiddenschicht});
+    fuelle(netz, {Schichttyp::Hiddenschicht, Schichttyp::Hiddenschicht});
     netz.Gesichert = true;
     netz.SetzeGewicht(1, 0, -0.25f);
     EXPECT_EQ(netz.Gewicht(1, 0), -0.25f);
@@ -88,9 +89,9 @@ TEST(Netz, SetzeGewichtBrauchtKeineVerbindung) {
 TEST(Netz, PropagiereVorwaertsUndRueckwaerts) {
     // N0 -> N1 -> N2, linear and identisch: one pass reaches the end.
     TNetz vor;
-    fuelle(vor, {Inputschicht, Hiddenschicht, Outputschicht});
+    fuelle(vor, {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht, Schichttyp::Outputschicht});
     for (int i : {1, 2})
-        vor.Neuron(i).Aktionsfunktion = linear;
+        vor.Neuron(i).Aktionsfunktion = Aktionsfunktion::linear;
     vor.Verbinde(0, 1);
     vor.Verbinde(1, 2);
     vor.SetzeGewicht(0, 1, 1.0f);
@@ -102,9 +103,9 @@ TEST(Netz, PropagiereVorwaertsUndRueckwaerts) {
 
     // The same chain numbered backwards needs three passes.
     TNetz rueck;
-    fuelle(rueck, {Outputschicht, Hiddenschicht, Inputschicht});
+    fuelle(rueck, {Schichttyp::Outputschicht, Schichttyp::Hiddenschicht, Schichttyp::Inputschicht});
     for (int i : {0, 1}) {
-        rueck.Neuron(i).Aktionsfunktion = linear;
+        rueck.Neuron(i).Aktionsfunktion = Aktionsfunktion::linear;
         rueck.Neuron(i).Output = 0.25f;
     }
     rueck.Verbinde(2, 1);
@@ -122,17 +123,17 @@ TEST(Netz, PropagiereVorwaertsUndRueckwaerts) {
 
 TEST(Netz, ZielneuronDerInputschichtWirdVersteckt) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Inputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Inputschicht});
     netz.Verbinde(0, 1);
     netz.Propagiere();
-    EXPECT_EQ(netz.Neuron(0).Schichttyp, Inputschicht);
-    EXPECT_EQ(netz.Neuron(1).Schichttyp, Hiddenschicht);
+    EXPECT_EQ(netz.Neuron(0).Schichttyp, Schichttyp::Inputschicht);
+    EXPECT_EQ(netz.Neuron(1).Schichttyp, Schichttyp::Hiddenschicht);
 }
 
 TEST(Netz, SelbstverbindungWirktAbDemNaechstenPass) {
     TNetz netz;
-    fuelle(netz, {Hiddenschicht});
-    netz.Neuron(0).Aktionsfunktion = linear;
+    fuelle(netz, {Schichttyp::Hiddenschicht});
+    netz.Neuron(0).Aktionsfunktion = Aktionsfunktion::linear;
     netz.VerbindeBeide(0, 0);
     netz.SetzeGewicht(0, 0, 0.5f);
     netz.Neuron(0).SetzeInput(0, 0.0f);
@@ -147,7 +148,7 @@ TEST(Netz, SelbstverbindungWirktAbDemNaechstenPass) {
 
 TEST(Netz, ZufallsgewichteNurFuerVerbindungen) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Hiddenschicht, Hiddenschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht, Schichttyp::Hiddenschicht});
     netz.VerbindeBeide(1, 2);
     netz.Verbinde(0, 1);
     netz.SetzeGewicht(0, 2, 7.0f); // unconnected: stays
@@ -183,7 +184,7 @@ TEST(Netz, ZufallBleibtUnterEins) {
 
 TEST(Netz, LoescheLetztesNeuronHinterlaesstNichts) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Hiddenschicht, Outputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht, Schichttyp::Outputschicht});
     netz.VerbindeBeide(0, 2);
     netz.Verbinde(2, 1);
     netz.VerbindeBeide(2, 2);
@@ -195,7 +196,7 @@ TEST(Netz, LoescheLetztesNeuronHinterlaesstNichts) {
     EXPECT_TRUE(aussenNull(netz));
     EXPECT_EQ(netz.Neuron(0).Gewichte[2], 0.0f);
     EXPECT_EQ(netz.Neuron(1).Gewichte[2], 0.0f);
-    fuelle(netz, {Hiddenschicht});
+    fuelle(netz, {Schichttyp::Hiddenschicht});
     EXPECT_FALSE(netz.IstVerbunden(0, 2));
     EXPECT_EQ(netz.Neuron(2).Inputsumme(), 0.0f);
     TNetz leer;
@@ -205,7 +206,7 @@ TEST(Netz, LoescheLetztesNeuronHinterlaesstNichts) {
 
 TEST(Netz, LeerenBehaeltDeltaUndDarstellung) {
     TNetz netz;
-    fuelle(netz, {Hiddenschicht, Hiddenschicht});
+    fuelle(netz, {Schichttyp::Hiddenschicht, Schichttyp::Hiddenschicht});
     netz.VerbindeBeide(0, 1);
     netz.SetzeGewicht(0, 1, 3.0f);
     netz.Delta[1] = 0.5f;
@@ -220,7 +221,7 @@ TEST(Netz, LeerenBehaeltDeltaUndDarstellung) {
 
 TEST(Backpropagation, EinAusgabeneuron) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Outputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Outputschicht});
     netz.Verbinde(0, 1);
     netz.Neuron(0).SetzeOutput(1.0f);
     netz.Neuron(1).Sollwert = 1.0f;
@@ -236,7 +237,7 @@ TEST(Backpropagation, EinAusgabeneuron) {
 
 TEST(Backpropagation, VerstecktesNeuronNimmtDasNeueGewicht) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Hiddenschicht, Outputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht, Schichttyp::Outputschicht});
     netz.Verbinde(0, 1);
     netz.Verbinde(1, 2);
     netz.Neuron(0).SetzeOutput(1.0f);
@@ -253,7 +254,7 @@ TEST(Backpropagation, VerstecktesNeuronNimmtDasNeueGewicht) {
 
 TEST(Backpropagation, WasNichtLernt) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Hiddenschicht, Outputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht, Schichttyp::Outputschicht});
     netz.Verbinde(0, 1);
     netz.Verbinde(2, 1); // from a higher to a lower number
     netz.VerbindeBeide(2, 2);
@@ -272,7 +273,7 @@ TEST(Backpropagation, WasNichtLernt) {
 
 TEST(Backpropagation, SigmaNullAendertNichts) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Outputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Outputschicht});
     netz.Verbinde(0, 1);
     netz.SetzeGewicht(0, 1, 0.3f);
     netz.Neuron(0).SetzeOutput(1.0f);
@@ -285,21 +286,22 @@ TEST(Backpropagation, SigmaNullAendertNichts) {
 
 TEST(Backpropagation, FehlerZaehltNurAusgabeneuronen) {
     TNetz netz;
-    fuelle(netz, {Inputschicht, Hiddenschicht, Outputschicht, Outputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht, Schichttyp::Outputschicht,
+                  Schichttyp::Outputschicht});
     for (int i = 0; i < 4; ++i)
         netz.Neuron(i).Sollwert = 1.0f;
     netz.Neuron(2).Output = 0.5f; // (0.5)^2 / 2 = 0.125
     netz.Neuron(3).Output = 2.0f; // (1)^2 / 2 = 0.5
     EXPECT_EQ(netz.Fehler(), 0.625f);
     TNetz ohne;
-    fuelle(ohne, {Inputschicht, Hiddenschicht});
+    fuelle(ohne, {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht});
     EXPECT_EQ(ohne.Fehler(), 0.0f);
 }
 
 TEST(Backpropagation, DeltaDerInputschicht) {
     test::Rekorder r;
     TNetz netz;
-    fuelle(netz, {Inputschicht});
+    fuelle(netz, {Schichttyp::Inputschicht});
     netz.Delta[0] = 3.0f;
     netz.BerechneDelta(0);
     EXPECT_EQ(netz.Delta[0], 0.0f);
@@ -309,11 +311,33 @@ TEST(Backpropagation, DeltaDerInputschicht) {
 
 TEST(Backpropagation, UnverbundenesHopfieldGewichtZaehltImDelta) {
     TNetz netz;
-    fuelle(netz, {Hiddenschicht, Outputschicht});
+    fuelle(netz, {Schichttyp::Hiddenschicht, Schichttyp::Outputschicht});
     netz.SetzeGewicht(0, 1, 2.0f); // weight without a connection
     netz.Neuron(1).Sollwert = 1.0f;
     netz.Propagiere();
     netz.Backpropagiere(1.0f);
     // delta1 = 0.25 * 0.5 = 0.125; delta0 = 0.25 * (0.125 * 2) = 0.0625
     EXPECT_EQ(netz.Delta[0], 0.0625f);
+}
+
+// A layer kind that no kind has (from a damaged file) learns as a hidden neuron.
+TEST(Backpropagation, UnbekannterSchichttypLerntWieVersteckt) {
+    for (std::uint8_t byte : {3, 255}) {
+        TNetz versteckt, unbekannt;
+        fuelle(versteckt,
+               {Schichttyp::Hiddenschicht, Schichttyp::Hiddenschicht, Schichttyp::Outputschicht});
+        fuelle(unbekannt, {Schichttyp{byte}, Schichttyp{byte}, Schichttyp::Outputschicht});
+        for (TNetz* netz : {&versteckt, &unbekannt}) {
+            netz->Verbinde(0, 1);
+            netz->SetzeGewicht(0, 1, 0.5f);
+            netz->SetzeGewicht(1, 2, 2.0f); // unconnected, but part of N1's delta
+            netz->Neuron(2).Sollwert = 1.0f;
+            netz->Propagiere();
+            netz->Backpropagiere(1.0f);
+        }
+        EXPECT_NE(versteckt.Delta[1], 0.0f);
+        EXPECT_EQ(unbekannt.Delta[1], versteckt.Delta[1]) << int(byte);
+        EXPECT_EQ(unbekannt.Gewicht(0, 1), versteckt.Gewicht(0, 1)) << int(byte);
+        EXPECT_EQ(unbekannt.Fehler(), versteckt.Fehler()) << int(byte);
+    }
 }

@@ -41,6 +41,10 @@ void schreibeUInt32(std::string& aus, std::uint32_t v) {
 void schreibeByte(std::string& aus, std::uint8_t b) {
     aus.push_back(static_cast<char>(b));
 }
+// A kind as its byte, an unknown one included.
+template <class Art> void schreibeArt(std::string& aus, Art art) {
+    schreibeByte(aus, static_cast<std::uint8_t>(art));
+}
 void schreibeInt32(std::string& aus, std::int32_t v) {
     schreibeUInt32(aus, static_cast<std::uint32_t>(v));
 }
@@ -51,7 +55,7 @@ void schreibeSingle(std::string& aus, float v) {
 std::string dateiinhalt(const TNetz& netz) {
     const int n = netz.Anzahl();
     std::string aus;
-    schreibeByte(aus, netz.Netztyp);
+    schreibeArt(aus, netz.Netztyp);
     schreibeInt32(aus, n);
     for (const Matrix* m : {&netz.Verbindungsmatrix, &netz.Gewichtsmatrix})
         for (int a = 0; a < n; ++a)
@@ -66,11 +70,11 @@ std::string dateiinhalt(const TNetz& netz) {
         schreibeInt32(aus, neuron.Y);
         schreibeByte(aus, static_cast<std::uint8_t>(bezeichnung.size()));
         aus += bezeichnung;
-        schreibeByte(aus, neuron.Schichttyp);
+        schreibeArt(aus, neuron.Schichttyp);
         schreibeSingle(aus, neuron.Parameter);
         schreibeSingle(aus, neuron.Theta);
-        schreibeByte(aus, neuron.Aktionsfunktion);
-        schreibeByte(aus, neuron.Outputfunktion);
+        schreibeArt(aus, neuron.Aktionsfunktion);
+        schreibeArt(aus, neuron.Outputfunktion);
         schreibeSingle(aus, neuron.Xi);
         schreibeSingle(aus, neuron.Sollwert);
     }
@@ -102,6 +106,8 @@ class Leser {
                std::uint32_t{b[3]} << 24;
     }
     std::int32_t int32() { return static_cast<std::int32_t>(uint32()); }
+    // Every byte is taken as it is, also one that names no kind.
+    template <class Art> Art art() { return static_cast<Art>(byte()); }
     // Every bit pattern is taken as it is, NaN and infinity included.
     float single() { return std::bit_cast<float>(uint32()); }
 
@@ -131,7 +137,7 @@ void TNetz::LadenAus(std::istream& ein) {
     const int vorher = Anzahl();
     try {
         Leser leser(ein);
-        Netztyp = leser.byte();
+        Netztyp = leser.art<nervalo::Netztyp>();
         const std::int32_t n = leser.int32();
         if (n > 0) {
             // Only 61 rows and columns exist; refuse a larger net before touching the matrices.
@@ -148,11 +154,11 @@ void TNetz::LadenAus(std::istream& ein) {
                 const std::uint8_t laenge = leser.byte();
                 leser.lies(bezeichnung, laenge);
                 neuron->Bezeichnung = VonCp1252(std::string(bezeichnung, laenge));
-                neuron->Schichttyp = leser.byte();
+                neuron->Schichttyp = leser.art<Schichttyp>();
                 neuron->Parameter = leser.single();
                 neuron->Theta = leser.single();
-                neuron->Aktionsfunktion = leser.byte();
-                neuron->Outputfunktion = leser.byte();
+                neuron->Aktionsfunktion = leser.art<Aktionsfunktion>();
+                neuron->Outputfunktion = leser.art<Outputfunktion>();
                 neuron->Xi = leser.single();
                 neuron->Sollwert = leser.single();
                 Hinzufuegen(std::move(neuron));
@@ -181,7 +187,7 @@ void TNetz::LadenAus(std::istream& ein) {
         for (int b = 0; b < anzahl; ++b)
             if (Verbindungsmatrix[a][b] > 0.0f) SetzeGewicht(a, b, Gewichtsmatrix[a][b]);
     // A Hopfield net is drawn without weights and arrows.
-    Darstellung = Netztyp == Hopfield ? 0 : GewichteZeigen | PfeileZeigen;
+    Darstellung = Netztyp == Netztyp::Hopfield ? 0 : GewichteZeigen | PfeileZeigen;
     if (anzahl == 0) meldungen().Hinweis(OhneNeuronen);
 }
 

@@ -108,7 +108,7 @@ void pruefe(const TNetz& netz) {
     }
 }
 
-void neuron(TNetz& netz, int x, int y, const std::string& bezeichnung, std::uint8_t schicht) {
+void neuron(TNetz& netz, int x, int y, const std::string& bezeichnung, Schichttyp schicht) {
     auto n = std::make_unique<TGrafikNeuron>();
     n->X = x;
     n->Y = y;
@@ -129,24 +129,25 @@ void legeKeimeAn(const std::filesystem::path& ordner) {
     if (!fs::is_directory(ordner, fehler) || !fs::is_empty(ordner, fehler)) return;
 
     TNetz beispiel; // the two-neuron example
-    neuron(beispiel, 100, 100, "N0", Inputschicht);
-    neuron(beispiel, 200, 100, "N1", Outputschicht);
+    neuron(beispiel, 100, 100, "N0", Schichttyp::Inputschicht);
+    neuron(beispiel, 200, 100, "N1", Schichttyp::Outputschicht);
     beispiel.Neuron(1).Sollwert = 1.0f;
     beispiel.Verbinde(0, 1);
     beispiel.SetzeGewicht(0, 1, 0.5f);
     schreibeKeim(ordner, "beispiel.net", beispiel);
 
     TNetz hopfield; // two-way and self connections, kinds, labels in Windows-1252
-    hopfield.Netztyp = Hopfield;
+    hopfield.Netztyp = Netztyp::Hopfield;
     for (int i = 0; i < 5; ++i)
-        neuron(hopfield, 30 * i, 40, i % 2 ? "Ä€" : "N" + std::to_string(i), i % 3);
+        neuron(hopfield, 30 * i, 40, i % 2 ? "Ä€" : "N" + std::to_string(i),
+               static_cast<Schichttyp>(i % 3));
     for (int a = 0; a < 5; ++a)
         for (int b = a; b < 5; ++b) {
             hopfield.VerbindeBeide(a, b);
             hopfield.SetzeGewicht(a, b, 0.25f * (a - b));
         }
-    hopfield.Neuron(4).Aktionsfunktion = sprung;
-    hopfield.Neuron(3).Outputfunktion = binaer;
+    hopfield.Neuron(4).Aktionsfunktion = Aktionsfunktion::sprung;
+    hopfield.Neuron(3).Outputfunktion = Outputfunktion::binaer;
     schreibeKeim(ordner, "hopfield.net", hopfield);
 
     TNetz leer;

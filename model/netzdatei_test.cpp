@@ -46,9 +46,9 @@ TGrafikNeuron& neuesNeuron(TNetz& netz, int x, int y, const std::string& bezeich
 }
 
 void baueBeispiel(TNetz& netz) {
-    neuesNeuron(netz, 100, 100, "N0").Schichttyp = Inputschicht;
+    neuesNeuron(netz, 100, 100, "N0").Schichttyp = Schichttyp::Inputschicht;
     TGrafikNeuron& n1 = neuesNeuron(netz, 200, 100, "N1");
-    n1.Schichttyp = Outputschicht;
+    n1.Schichttyp = Schichttyp::Outputschicht;
     n1.Sollwert = 1.0f;
     netz.Verbinde(0, 1);
     netz.SetzeGewicht(0, 1, 0.5f);
@@ -64,15 +64,17 @@ std::string wiederholt(const std::string& text, int mal) {
 // Four neurons with every kind, two-way, one-way and self connections, a weight on an
 // unconnected pair and labels that need conversion or cutting.
 void baueVielfaeltig(TNetz& netz) {
-    netz.Netztyp = Perzeptron;
-    const std::uint8_t schicht[] = {Inputschicht, Hiddenschicht, Outputschicht, Hiddenschicht};
-    const std::uint8_t aktion[] = {sigmoid, tanh_, linear, sprung};
+    netz.Netztyp = Netztyp::Perzeptron;
+    const Schichttyp schicht[] = {Schichttyp::Inputschicht, Schichttyp::Hiddenschicht,
+                                  Schichttyp::Outputschicht, Schichttyp::Hiddenschicht};
+    const Aktionsfunktion aktion[] = {Aktionsfunktion::sigmoid, Aktionsfunktion::tanh,
+                                      Aktionsfunktion::linear, Aktionsfunktion::sprung};
     const std::string bezeichnung[] = {"Äöü€", wiederholt("ä", 300), "", "Ωmega"};
     for (int i = 0; i < 4; ++i) {
         TGrafikNeuron& n = neuesNeuron(netz, -7 + 100 * i, 300 - i, bezeichnung[i]);
         n.Schichttyp = schicht[i];
         n.Aktionsfunktion = aktion[i];
-        n.Outputfunktion = i % 2 ? binaer : identisch;
+        n.Outputfunktion = i % 2 ? Outputfunktion::binaer : Outputfunktion::identisch;
         n.Parameter = 0.25f * (i + 1);
         n.Theta = -1.5f + i;
         n.Xi = 0.125f * i;
@@ -153,7 +155,7 @@ TEST_F(Netzdatei, BeispielWirdGelesen) {
     netz.Darstellung = 0;
     netz.Laden(ordner / "beispiel.net");
     EXPECT_TRUE(rekorder.liste.empty());
-    EXPECT_EQ(netz.Netztyp, KeinTyp);
+    EXPECT_EQ(netz.Netztyp, Netztyp::KeinTyp);
     ASSERT_EQ(netz.Anzahl(), 2);
     EXPECT_TRUE(netz.IstVerbunden(0, 1));
     EXPECT_FALSE(netz.IstVerbunden(1, 0));
@@ -179,7 +181,7 @@ TEST_F(Netzdatei, VielfaeltigesNetzKommtZurueck) {
     netz.Laden(ordner / "netz.net");
     EXPECT_TRUE(rekorder.liste.empty());
     ASSERT_EQ(netz.Anzahl(), 4);
-    EXPECT_EQ(netz.Netztyp, Perzeptron);
+    EXPECT_EQ(netz.Netztyp, Netztyp::Perzeptron);
     EXPECT_EQ(netz.Verbindungsmatrix, original.Verbindungsmatrix);
     EXPECT_EQ(netz.Gewichtsmatrix, original.Gewichtsmatrix);
     EXPECT_EQ(netz.Verbindungsmatrix[1][2], 2.0f);
@@ -205,9 +207,10 @@ TEST_F(Netzdatei, VielfaeltigesNetzKommtZurueck) {
 
 TEST_F(Netzdatei, DarstellungRichtetSichNachDemNetztyp) {
     const struct {
-        std::uint8_t netztyp;
+        Netztyp netztyp;
         std::uint8_t darstellung;
-    } faelle[] = {{Perzeptron, 3}, {Hopfield, 0}, {KeinTyp, 3}, {200, 3}};
+    } faelle[] = {
+        {Netztyp::Perzeptron, 3}, {Netztyp::Hopfield, 0}, {Netztyp::KeinTyp, 3}, {Netztyp{200}, 3}};
     for (const auto& fall : faelle) {
         TNetz original;
         original.Netztyp = fall.netztyp;
@@ -224,7 +227,7 @@ TEST_F(Netzdatei, DarstellungRichtetSichNachDemNetztyp) {
 
 TEST_F(Netzdatei, NetzOhneNeuronen) {
     TNetz leer;
-    leer.Netztyp = Hopfield;
+    leer.Netztyp = Netztyp::Hopfield;
     leer.Speichern(ordner / "leer.net");
     EXPECT_EQ(test::liesDatei(ordner / "leer.net"), std::string("\x01\0\0\0\0", 5));
     TNetz netz;
@@ -238,16 +241,22 @@ TEST_F(Netzdatei, UngewoehnlicheWerteBleibenUnveraendert) {
     // Kinds beyond the known ones, NaN (with payload) and infinity survive load and save.
     // The records of N0 and N1 start at 37 and 67; both labels have two bytes.
     std::string bytes = test::ausHex(BeispielHex);
+    bytes[0] = static_cast<char>(0xFF);                                // Netztyp
     bytes[37 + 9 + 2] = 9;                                             // Schichttyp of N0
+    bytes[67 + 9 + 2] = static_cast<char>(0xFF);                       // Schichttyp of N1
     bytes[67 + 18 + 2] = 7;                                            // Aktionsfunktion of N1
+    bytes[37 + 19 + 2] = static_cast<char>(200);                       // Outputfunktion of N0
     bytes.replace(25, 4, std::string("\x01\x00\xA0\x7F", 4));          // weight 0 -> 1: NaN
     bytes.replace(37 + 14 + 2, 4, std::string("\x00\x00\x80\xFF", 4)); // Theta of N0: -inf
     TNetz netz;
     std::istringstream ein(bytes + "Rest wird ignoriert");
     netz.LadenAus(ein);
     EXPECT_TRUE(rekorder.liste.empty());
-    EXPECT_EQ(netz.Neuron(0).Schichttyp, 9);
-    EXPECT_EQ(netz.Neuron(1).Aktionsfunktion, 7);
+    EXPECT_EQ(netz.Netztyp, Netztyp{255});
+    EXPECT_EQ(netz.Neuron(0).Schichttyp, Schichttyp{9});
+    EXPECT_EQ(netz.Neuron(1).Schichttyp, Schichttyp{255});
+    EXPECT_EQ(netz.Neuron(1).Aktionsfunktion, Aktionsfunktion{7});
+    EXPECT_EQ(netz.Neuron(0).Outputfunktion, Outputfunktion{200});
     EXPECT_EQ(std::bit_cast<std::uint32_t>(netz.Neuron(1).Gewichte[0]), 0x7FA00001u);
     EXPECT_EQ(netz.Neuron(0).Theta, -std::numeric_limits<float>::infinity());
     EXPECT_EQ(bytesVon(netz), bytes);
@@ -270,11 +279,11 @@ TEST_F(Netzdatei, AbgeschnitteneDateiAnJederStelle) {
         SCOPED_TRACE(laenge);
         rekorder.liste.clear();
         TNetz netz;
-        netz.Netztyp = 9;
+        netz.Netztyp = Netztyp{9};
         std::istringstream ein(bytes.substr(0, laenge));
         netz.LadenAus(ein);
         EXPECT_EQ(rekorder.liste, std::vector<test::Meldung>{Beschaedigt});
-        EXPECT_EQ(netz.Netztyp, laenge == 0 ? 9 : Perzeptron);
+        EXPECT_EQ(netz.Netztyp, laenge == 0 ? Netztyp{9} : Netztyp::Perzeptron);
         const int vollstaendig = static_cast<int>(
             std::upper_bound(recordEnde.begin(), recordEnde.end(), laenge) - recordEnde.begin());
         ASSERT_EQ(netz.Anzahl(), vollstaendig);
@@ -312,7 +321,7 @@ TEST_F(Netzdatei, UnmoeglicheNeuronenzahl) {
         netz.LadenAus(ein);
         EXPECT_EQ(rekorder.liste, std::vector<test::Meldung>{fall.meldung});
         EXPECT_EQ(netz.Anzahl(), 0);
-        EXPECT_EQ(netz.Netztyp, Hopfield);
+        EXPECT_EQ(netz.Netztyp, Netztyp::Hopfield);
         EXPECT_EQ(netz.Verbindungsmatrix, Matrix{});
         EXPECT_EQ(netz.Gewichtsmatrix, Matrix{});
     }

@@ -102,55 +102,59 @@ float TNeuron::summe(int slots) const {
 float TNeuron::Aktion(float x) const {
     const auto [d, u] = eingang(x, Theta, Parameter);
     switch (Aktionsfunktion) {
-    case sigmoid: // the denominator is at least 1
+    case Aktionsfunktion::sigmoid: // the denominator is at least 1
         return sigmoidWert(u);
-    case tanh_: {
+    case Aktionsfunktion::tanh: {
         const long double ep = gk::expSingle(u);
         const long double em = gk::expSingle(-u);
         return gk::speichere(gk::div(gk::sub(ep, em), gk::add(ep, em)));
     }
-    case linear:
+    case Aktionsfunktion::linear:
         if (d <= gk::div(-1.0L, Parameter)) return -1.0f;
         if (d >= gk::div(1.0L, Parameter)) return 1.0f;
         return u;
-    default: // sprung, and any unknown kind from a damaged file
-        return d >= 0.0f ? 1.0f : -1.0f;
+    case Aktionsfunktion::sprung:
+        break;
     }
+    // sprung, and any unknown kind from a damaged file
+    return d >= 0.0f ? 1.0f : -1.0f;
 }
 
 float TNeuron::Ableitung(int slots) const {
     const auto [d, u] = eingang(Inputsumme(slots), Theta, Parameter);
     switch (Aktionsfunktion) {
-    case sigmoid:
+    case Aktionsfunktion::sigmoid:
         return sigmoidSteigung(u, Parameter);
-    case tanh_: {
+    case Aktionsfunktion::tanh: {
         const long double n = gk::add(gk::expSingle(u), gk::expSingle(-u));
         return gk::speichere(gk::div(4.0L * Parameter, gk::mul(n, n)));
     }
-    case linear: {
+    case Aktionsfunktion::linear: {
         const long double unten = gk::div(-1.0L, Parameter);
         const long double oben = gk::div(1.0L, Parameter);
         return unten < d && d < oben ? Parameter : 0.0f;
     }
-    default: // the step has no slope where it is defined
-        return 0.0f;
+    case Aktionsfunktion::sprung:
+        break;
     }
+    // The step has no slope where it is defined; an unknown kind computes as the step.
+    return 0.0f;
 }
 
 float TNeuron::Ausgabe(float a) const {
-    if (Outputfunktion == identisch) return a;
+    if (Outputfunktion == Outputfunktion::identisch) return a;
     // Only a damaged file holds a NaN threshold; a comparison with it is an invalid operation.
     if (Xi != Xi) gk::wirf(gk::Ungueltig);
     return a >= Xi ? 1.0f : 0.0f;
 }
 
 void TNeuron::BerechneOutput(int slots) {
-    if (Schichttyp == Inputschicht) return;
+    if (Schichttyp == Schichttyp::Inputschicht) return;
     Output = Ausgabe(Aktion(Inputsumme(slots)));
 }
 
 void TNeuron::SetzeOutput(float v) {
-    if (Schichttyp == Inputschicht)
+    if (Schichttyp == Schichttyp::Inputschicht)
         Output = v;
     else
         meldungen().Fehler(

@@ -9,18 +9,13 @@ namespace nervalo {
 class Zeichenflaeche;
 struct Farbe;
 
-// Layer kinds (Schichttyp).
-inline constexpr std::uint8_t Inputschicht = 0;
-inline constexpr std::uint8_t Hiddenschicht = 1;
-inline constexpr std::uint8_t Outputschicht = 2;
-// Activation functions (Aktionsfunktion).
-inline constexpr std::uint8_t sigmoid = 0;
-inline constexpr std::uint8_t tanh_ = 1;
-inline constexpr std::uint8_t linear = 2;
-inline constexpr std::uint8_t sprung = 3;
-// Output functions (Outputfunktion).
-inline constexpr std::uint8_t identisch = 0;
-inline constexpr std::uint8_t binaer = 1;
+// The kinds of a neuron, each stored as one byte in the net file. A damaged file may hold any
+// other byte: it is kept as it is (every byte is a value of these types) and written back
+// unchanged; what the arithmetic, the drawing and the dialogs do with it is said where they
+// handle the kinds.
+enum class Schichttyp : std::uint8_t { Inputschicht = 0, Hiddenschicht = 1, Outputschicht = 2 };
+enum class Aktionsfunktion : std::uint8_t { sigmoid = 0, tanh = 1, linear = 2, sprung = 3 };
+enum class Outputfunktion : std::uint8_t { identisch = 0, binaer = 1 };
 
 // Number of input and weight slots of a neuron (and rows/columns of the net's matrices).
 inline constexpr int Slots = 61;
@@ -44,11 +39,12 @@ class Slotwerte {
 // floating-point fault throws Fehler and leaves the neuron's fields as they were.
 class TNeuron {
   public:
-    std::uint8_t Schichttyp = Hiddenschicht;
+    // Qualified: the fields have the names of their types.
+    nervalo::Schichttyp Schichttyp = nervalo::Schichttyp::Hiddenschicht;
     float Parameter = 1.0f;
     float Theta = 0.0f;
-    std::uint8_t Aktionsfunktion = sigmoid;
-    std::uint8_t Outputfunktion = identisch;
+    nervalo::Aktionsfunktion Aktionsfunktion = nervalo::Aktionsfunktion::sigmoid;
+    nervalo::Outputfunktion Outputfunktion = nervalo::Outputfunktion::identisch;
     float Xi = 0.5f;
     std::int32_t LetzterInput = 0;
     Slotwerte Inputs;
@@ -75,7 +71,7 @@ class TNeuron {
     void SetzeInput(int i, float v) {
         Inputs.werte_[i] = v;
         gemerkteSlots_ = KeineSumme;
-        if (Schichttyp == Inputschicht) Schichttyp = Hiddenschicht;
+        if (Schichttyp == Schichttyp::Inputschicht) Schichttyp = Schichttyp::Hiddenschicht;
     }
     void SetzeGewicht(int i, float w) {
         Gewichte.werte_[i] = w;

@@ -12,7 +12,7 @@ using namespace nervalo;
 namespace {
 
 // A neuron whose input sum is x: one input 1 with weight x.
-TNeuron mitSumme(float x, std::uint8_t funktion, float parameter = 1.0f, float theta = 0.0f) {
+TNeuron mitSumme(float x, Aktionsfunktion funktion, float parameter = 1.0f, float theta = 0.0f) {
     TNeuron n;
     n.Aktionsfunktion = funktion;
     n.Parameter = parameter;
@@ -35,15 +35,15 @@ std::string fehlerText(auto&& f) {
 
 TEST(Neuron, NeuesNeuronHatDieVorgaben) {
     TGrafikNeuron n;
-    EXPECT_EQ(n.Schichttyp, Hiddenschicht);
-    EXPECT_EQ(n.Aktionsfunktion, sigmoid);
-    EXPECT_EQ(n.Outputfunktion, identisch);
+    EXPECT_EQ(n.Schichttyp, Schichttyp::Hiddenschicht);
+    EXPECT_EQ(n.Aktionsfunktion, Aktionsfunktion::sigmoid);
+    EXPECT_EQ(n.Outputfunktion, Outputfunktion::identisch);
     EXPECT_EQ(n.Parameter, 1.0f);
     EXPECT_EQ(n.Xi, 0.5f);
     EXPECT_EQ(n.Inputsumme(), 0.0f);
     n.BerechneOutput();
     EXPECT_EQ(n.Output, 0.5f);
-    n.Outputfunktion = binaer;
+    n.Outputfunktion = Outputfunktion::binaer;
     n.BerechneOutput();
     EXPECT_EQ(n.Output, 1.0f); // 0.5 >= Xi
     EXPECT_EQ(n.Radius, 22);
@@ -105,7 +105,7 @@ TEST(Neuron, GemerkteInputsummeFolgtJederAenderung) {
 
 struct AktionsFall {
     const char* name;
-    std::uint8_t funktion;
+    Aktionsfunktion funktion;
     float parameter, theta, summe;
     float aktion, ableitung;
 };
@@ -116,25 +116,26 @@ TEST_P(Aktionswerte, AktionUndAbleitung) {
     const AktionsFall& f = GetParam();
     TNeuron n = mitSumme(f.summe, f.funktion, f.parameter, f.theta);
     EXPECT_FLOAT_EQ(n.Aktion(n.Inputsumme()), f.aktion) << f.name;
-    if (f.funktion != sprung) {
+    if (f.funktion != Aktionsfunktion::sprung) {
         EXPECT_FLOAT_EQ(n.Ableitung(), f.ableitung) << f.name;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Neuron, Aktionswerte,
-    testing::Values(AktionsFall{"sigmoid bei Theta", sigmoid, 1, 0, 0, 0.5f, 0.25f},
-                    AktionsFall{"sigmoid Steigung 2", sigmoid, 2, 0, 0, 0.5f, 0.5f},
-                    AktionsFall{"sigmoid 1", sigmoid, 1, 0, 1, 0.7310586f, 0.19661193f},
-                    AktionsFall{"tanh bei Theta", tanh_, 3, 1.5f, 1.5f, 0.0f, 3.0f},
-                    AktionsFall{"tanh 1", tanh_, 1, 0, 1, 0.7615942f, 0.41997434f},
-                    AktionsFall{"linear innen", linear, 2, 0, 0.25f, 0.5f, 2.0f},
-                    AktionsFall{"linear Rand oben", linear, 2, 0, 0.5f, 1.0f, 0.0f},
-                    AktionsFall{"linear Rand unten", linear, 2, 0, -0.5f, -1.0f, 0.0f},
-                    AktionsFall{"linear weit", linear, 2, 0, 10, 1.0f, 0.0f},
-                    AktionsFall{"linear knapp innen", linear, 2, 0, -0.4999f, -0.9998f, 2.0f},
-                    AktionsFall{"sprung bei Theta", sprung, 0, 0.5f, 0.5f, 1.0f, 0},
-                    AktionsFall{"sprung darunter", sprung, -3, 0.5f, 0.4999f, -1.0f, 0}),
+    testing::Values(
+        AktionsFall{"sigmoid bei Theta", Aktionsfunktion::sigmoid, 1, 0, 0, 0.5f, 0.25f},
+        AktionsFall{"sigmoid Steigung 2", Aktionsfunktion::sigmoid, 2, 0, 0, 0.5f, 0.5f},
+        AktionsFall{"sigmoid 1", Aktionsfunktion::sigmoid, 1, 0, 1, 0.7310586f, 0.19661193f},
+        AktionsFall{"tanh bei Theta", Aktionsfunktion::tanh, 3, 1.5f, 1.5f, 0.0f, 3.0f},
+        AktionsFall{"tanh 1", Aktionsfunktion::tanh, 1, 0, 1, 0.7615942f, 0.41997434f},
+        AktionsFall{"linear innen", Aktionsfunktion::linear, 2, 0, 0.25f, 0.5f, 2.0f},
+        AktionsFall{"linear Rand oben", Aktionsfunktion::linear, 2, 0, 0.5f, 1.0f, 0.0f},
+        AktionsFall{"linear Rand unten", Aktionsfunktion::linear, 2, 0, -0.5f, -1.0f, 0.0f},
+        AktionsFall{"linear weit", Aktionsfunktion::linear, 2, 0, 10, 1.0f, 0.0f},
+        AktionsFall{"linear knapp innen", Aktionsfunktion::linear, 2, 0, -0.4999f, -0.9998f, 2.0f},
+        AktionsFall{"sprung bei Theta", Aktionsfunktion::sprung, 0, 0.5f, 0.5f, 1.0f, 0},
+        AktionsFall{"sprung darunter", Aktionsfunktion::sprung, -3, 0.5f, 0.4999f, -1.0f, 0}),
     [](const auto& info) {
         std::string s = info.param.name;
         for (char& c : s)
@@ -144,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Neuron, BinaerVergleichtMitXi) {
     TNeuron n;
-    n.Outputfunktion = binaer;
+    n.Outputfunktion = Outputfunktion::binaer;
     n.Xi = 0.25f;
     EXPECT_EQ(n.Ausgabe(0.25f), 1.0f);
     EXPECT_EQ(n.Ausgabe(0.2499f), 0.0f);
@@ -154,16 +155,16 @@ TEST(Neuron, BinaerVergleichtMitXi) {
 TEST(Neuron, InputschichtBehaeltOutputBisZumErstenInput) {
     test::Rekorder r;
     TNeuron n;
-    n.Schichttyp = Inputschicht;
+    n.Schichttyp = Schichttyp::Inputschicht;
     n.SetzeOutput(0.75f);
     n.BerechneOutput();
     EXPECT_EQ(n.Output, 0.75f);
     n.SetzeInput(3, 0.0f);
-    EXPECT_EQ(n.Schichttyp, Hiddenschicht);
+    EXPECT_EQ(n.Schichttyp, Schichttyp::Hiddenschicht);
     n.BerechneOutput();
     EXPECT_EQ(n.Output, 0.5f);
     // Hidden and output neurons refuse a given output.
-    for (std::uint8_t typ : {Hiddenschicht, Outputschicht}) {
+    for (Schichttyp typ : {Schichttyp::Hiddenschicht, Schichttyp::Outputschicht}) {
         n.Schichttyp = typ;
         n.SetzeOutput(9.0f);
         EXPECT_EQ(n.Output, 0.5f);
@@ -195,15 +196,15 @@ TEST(Neuron, InputAnzahlZwischenEinsUndSechzig) {
 TEST(Neuron, GleitkommafehlerLassenOutputUnveraendert) {
     struct Fall {
         const char* name;
-        std::uint8_t funktion;
+        Aktionsfunktion funktion;
         float parameter, summe;
         const char* text;
     } faelle[] = {
-        {"linear mit Parameter 0", linear, 0.0f, 0.3f, gk::DivisionDurchNull},
-        {"sigmoid weit negativ", sigmoid, 1.0f, -20000.0f, gk::Ueberlauf},
-        {"tanh weit positiv", tanh_, 1.0f, 20000.0f, gk::Ueberlauf},
-        {"d passt nicht in Single", sigmoid, 1.0f, 3e38f, ""},
-        {"u passt nicht in Single", sigmoid, 1e30f, 1e30f, gk::Ueberlauf},
+        {"linear mit Parameter 0", Aktionsfunktion::linear, 0.0f, 0.3f, gk::DivisionDurchNull},
+        {"sigmoid weit negativ", Aktionsfunktion::sigmoid, 1.0f, -20000.0f, gk::Ueberlauf},
+        {"tanh weit positiv", Aktionsfunktion::tanh, 1.0f, 20000.0f, gk::Ueberlauf},
+        {"d passt nicht in Single", Aktionsfunktion::sigmoid, 1.0f, 3e38f, ""},
+        {"u passt nicht in Single", Aktionsfunktion::sigmoid, 1e30f, 1e30f, gk::Ueberlauf},
     };
     for (const auto& f : faelle) {
         TNeuron n = mitSumme(f.summe, f.funktion, f.parameter);
@@ -217,28 +218,49 @@ TEST(Neuron, GleitkommafehlerLassenOutputUnveraendert) {
 
 TEST(Neuron, AbleitungUeberlaeuftBeiHalbemBetrag) {
     // e^u fits long double up to about u = 11356, its square only up to about half that.
-    TNeuron n = mitSumme(-8000.0f, sigmoid);
+    TNeuron n = mitSumme(-8000.0f, Aktionsfunktion::sigmoid);
     EXPECT_NO_THROW(n.Aktion(n.Inputsumme()));
     EXPECT_EQ(fehlerText([&] { n.Ableitung(); }), gk::Ueberlauf);
-    TNeuron t = mitSumme(6000.0f, tanh_);
+    TNeuron t = mitSumme(6000.0f, Aktionsfunktion::tanh);
     EXPECT_EQ(fehlerText([&] { t.Ableitung(); }), gk::Ueberlauf);
-    TNeuron l = mitSumme(0.1f, linear, 0.0f);
+    TNeuron l = mitSumme(0.1f, Aktionsfunktion::linear, 0.0f);
     EXPECT_EQ(fehlerText([&] { l.Ableitung(); }), gk::DivisionDurchNull);
 }
 
 TEST(Neuron, WinzigeWerteWerdenStillZuNull) {
-    TNeuron n = mitSumme(-200.0f, sigmoid);
+    TNeuron n = mitSumme(-200.0f, Aktionsfunktion::sigmoid);
     n.BerechneOutput();
     EXPECT_GE(n.Output, 0.0f);
     EXPECT_LT(n.Output, 1e-40f);
     EXPECT_EQ(n.Ableitung(), 0.0f);
 }
 
+// Kind bytes that no kind has (only a damaged net file holds them) compute as the last kind of
+// their list: an unknown activation as sprung, an unknown output function as binär; an unknown
+// layer kind is no input neuron.
+TEST(Neuron, UnbekannteArtenRechnenWieDieLetzte) {
+    for (float summe : {-0.75f, 0.0f, 2.5f}) {
+        for (std::uint8_t byte : {4, 9, 255}) {
+            TNeuron unbekannt = mitSumme(summe, Aktionsfunktion{byte});
+            TNeuron sprung = mitSumme(summe, Aktionsfunktion::sprung);
+            unbekannt.Outputfunktion = Outputfunktion{byte};
+            sprung.Outputfunktion = Outputfunktion::binaer;
+            unbekannt.Xi = sprung.Xi = 0.0f;
+            unbekannt.Schichttyp = Schichttyp{byte};
+            EXPECT_EQ(unbekannt.Aktion(summe), sprung.Aktion(summe)) << summe << " " << int(byte);
+            EXPECT_EQ(unbekannt.Ableitung(), sprung.Ableitung()) << int(byte);
+            unbekannt.BerechneOutput();
+            sprung.BerechneOutput();
+            EXPECT_EQ(unbekannt.Output, sprung.Output) << summe << " " << int(byte);
+        }
+    }
+}
+
 TEST(Neuron, UngueltigeWerteAusDateienWerdenGemeldet) {
-    TNeuron n = mitSumme(1.0f, sigmoid);
+    TNeuron n = mitSumme(1.0f, Aktionsfunktion::sigmoid);
     n.Theta = std::nanf("");
     EXPECT_EQ(fehlerText([&] { n.BerechneOutput(); }), gk::Ungueltig);
-    TNeuron m = mitSumme(1.0f, sigmoid);
+    TNeuron m = mitSumme(1.0f, Aktionsfunktion::sigmoid);
     m.SetzeGewicht(7, INFINITY);
     m.SetzeInput(7, 0.0f);
     EXPECT_EQ(fehlerText([&] { m.BerechneOutput(); }), gk::Ungueltig); // 0 * inf

@@ -183,8 +183,10 @@ Netz kopie(const TNetz& t) {
     Netz r{};
     for (int i = 0; i < t.Anzahl(); ++i) {
         const TGrafikNeuron& n = t.Neuron(i);
-        r.neuronen.push_back({n.Schichttyp, n.Aktionsfunktion, n.Outputfunktion, n.Parameter,
-                              n.Theta, n.Xi, n.Output, n.Sollwert, n.Inputs, n.Gewichte});
+        r.neuronen.push_back({static_cast<std::uint8_t>(n.Schichttyp),
+                              static_cast<std::uint8_t>(n.Aktionsfunktion),
+                              static_cast<std::uint8_t>(n.Outputfunktion), n.Parameter, n.Theta,
+                              n.Xi, n.Output, n.Sollwert, n.Inputs, n.Gewichte});
     }
     for (int a = 0; a <= 60; ++a) {
         for (int b = 0; b <= 60; ++b) {
@@ -220,7 +222,8 @@ std::string zeige(float f) {
         const TGrafikNeuron& n = t.Neuron(i);
         const referenz::Neuron& m = r.neuronen[i];
         const std::string name = "neuron " + std::to_string(i);
-        if (n.Schichttyp != m.schicht) return ::testing::AssertionFailure() << name << " layer";
+        if (static_cast<std::uint8_t>(n.Schichttyp) != m.schicht)
+            return ::testing::AssertionFailure() << name << " layer";
         if (bits(n.Output) != bits(m.output))
             return abweichung(name + " output", n.Output, m.output);
         for (int k = 0; k <= 60; ++k) {
@@ -309,9 +312,9 @@ void baue(TNetz& netz, const Fall& fall, std::mt19937& g) {
     }
     for (int art : schicht) {
         auto n = std::make_unique<TGrafikNeuron>();
-        n->Schichttyp = static_cast<std::uint8_t>(art);
-        n->Aktionsfunktion = static_cast<std::uint8_t>(g() % 4);
-        n->Outputfunktion = static_cast<std::uint8_t>(g() % 2);
+        n->Schichttyp = static_cast<Schichttyp>(art);
+        n->Aktionsfunktion = static_cast<Aktionsfunktion>(g() % 4);
+        n->Outputfunktion = static_cast<Outputfunktion>(g() % 2);
         n->Theta = wert();
         n->Parameter = fall.wild ? wert() : 0.25f + (eins(g) + 1.0f);
         if (g() % 5 == 0) n->Parameter = -n->Parameter;
@@ -377,7 +380,7 @@ TEST(Referenz, PropagationUndBackpropagationBitgleich) {
                 const std::string was = name + " step " + std::to_string(schritt);
                 for (int i = 0; i < netz.Anzahl(); ++i) {
                     TGrafikNeuron& n = netz.Neuron(i);
-                    if (n.Schichttyp == Inputschicht) {
+                    if (n.Schichttyp == Schichttyp::Inputschicht) {
                         n.SetzeOutput(fall.wild ? wild(g, eins) : eins(g) + 1.0f);
                         ref.neuronen[i].output = n.Output;
                     }
@@ -417,8 +420,10 @@ TEST(Referenz, NegativeNullInDenSummen) {
     TNetz netz;
     for (int i = 0; i < 5; ++i) {
         auto n = std::make_unique<TGrafikNeuron>();
-        n->Schichttyp = i < 2 ? Inputschicht : i == 2 ? Hiddenschicht : Outputschicht;
-        n->Aktionsfunktion = linear;
+        n->Schichttyp = i < 2    ? Schichttyp::Inputschicht
+                        : i == 2 ? Schichttyp::Hiddenschicht
+                                 : Schichttyp::Outputschicht;
+        n->Aktionsfunktion = Aktionsfunktion::linear;
         netz.Hinzufuegen(std::move(n));
     }
     netz.Verbinde(0, 2);
@@ -542,7 +547,8 @@ TEST(Referenz, SigmoidWieInLongDouble) {
             n.Theta = k % 8 == 0 ? breit(g) : 0.0f;
             n.SetzeInput(0, x);
             n.SetzeGewicht(0, 1.0f);
-            referenz::Neuron r{1, sigmoid, identisch, p, n.Theta, 0.5f, 0.0f, 0.0f, {}, {}};
+            // A hidden sigmoid neuron with the identical output.
+            referenz::Neuron r{1, 0, 0, p, n.Theta, 0.5f, 0.0f, 0.0f, {}, {}};
             r.inputs[0] = x;
             r.gewichte[0] = 1.0f;
             for (int was = 0; was < 2; ++was) {

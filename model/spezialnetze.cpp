@@ -10,7 +10,7 @@ namespace nervalo {
 namespace {
 
 // Refuses what the builders cannot build; throws before the net is touched.
-void pruefe(const TNetz& netz, std::uint8_t netztyp, int wert1, int wert2, int wert3) {
+void pruefe(const TNetz& netz, Netztyp netztyp, int wert1, int wert2, int wert3) {
     // The neuron numbers below start at 0: a caller that forgot to clear the net would get
     // connections between the wrong neurons.
     if (netz.Anzahl() != 0) throw std::logic_error("Das Netz ist nicht leer.");
@@ -22,7 +22,7 @@ void pruefe(const TNetz& netz, std::uint8_t netztyp, int wert1, int wert2, int w
 }
 
 // Appends a default neuron named after the count before it.
-TGrafikNeuron& neuesNeuron(TNetz& netz, std::uint8_t schicht, int x, int y) {
+TGrafikNeuron& neuesNeuron(TNetz& netz, Schichttyp schicht, int x, int y) {
     auto n = std::make_unique<TGrafikNeuron>();
     n->Schichttyp = schicht;
     n->X = x;
@@ -35,21 +35,21 @@ TGrafikNeuron& neuesNeuron(TNetz& netz, std::uint8_t schicht, int x, int y) {
 
 } // namespace
 
-long long GesamtzahlNeuronen(std::uint8_t netztyp, int wert1, int wert2, int wert3) {
-    if (netztyp == Hopfield) return static_cast<long long>(wert1) * wert2;
+long long GesamtzahlNeuronen(Netztyp netztyp, int wert1, int wert2, int wert3) {
+    if (netztyp == Netztyp::Hopfield) return static_cast<long long>(wert1) * wert2;
     return static_cast<long long>(wert1) + wert2 + wert3;
 }
 
 void BauePerzeptron(TNetz& netz, int anzahlInput, int anzahlHidden, int anzahlOutput) {
-    pruefe(netz, Perzeptron, anzahlInput, anzahlHidden, anzahlOutput);
-    netz.Netztyp = Perzeptron;
+    pruefe(netz, Netztyp::Perzeptron, anzahlInput, anzahlHidden, anzahlOutput);
+    netz.Netztyp = Netztyp::Perzeptron;
     netz.Darstellung = GewichteZeigen | PfeileZeigen;
     for (int k = 1; k <= anzahlInput; ++k)
-        neuesNeuron(netz, Inputschicht, 80, 70 * k);
+        neuesNeuron(netz, Schichttyp::Inputschicht, 80, 70 * k);
     for (int k = 1; k <= anzahlHidden; ++k)
-        neuesNeuron(netz, Hiddenschicht, 230, 70 * k);
+        neuesNeuron(netz, Schichttyp::Hiddenschicht, 230, 70 * k);
     for (int k = 1; k <= anzahlOutput; ++k)
-        neuesNeuron(netz, Outputschicht, 380, 70 * k);
+        neuesNeuron(netz, Schichttyp::Outputschicht, 380, 70 * k);
 
     const int ersterHidden = anzahlInput;
     const int ersterOutput = anzahlInput + anzahlHidden;
@@ -63,11 +63,12 @@ void BauePerzeptron(TNetz& netz, int anzahlInput, int anzahlHidden, int anzahlOu
 }
 
 void BaueHopfieldGitter(TNetz& netz, int spalten, int zeilen) {
-    pruefe(netz, Hopfield, spalten, zeilen, 1);
-    netz.Netztyp = Hopfield;
+    pruefe(netz, Netztyp::Hopfield, spalten, zeilen, 1);
+    netz.Netztyp = Netztyp::Hopfield;
     for (int c = 1; c <= spalten; ++c)
         for (int r = 1; r <= zeilen; ++r)
-            neuesNeuron(netz, Hiddenschicht, 70 * c, 70 * r).Aktionsfunktion = sprung;
+            neuesNeuron(netz, Schichttyp::Hiddenschicht, 70 * c, 70 * r).Aktionsfunktion =
+                Aktionsfunktion::sprung;
 
     const int n = spalten * zeilen;
     for (int i = 0; i < n; ++i)

@@ -14,7 +14,7 @@ inline constexpr const char* ZuVieleNeuronen =
 
 // Neurons of a special net of the kind: wert1 + wert2 + wert3 for a perceptron (input, hidden
 // and output neurons), wert1 · wert2 for a Hopfield grid (columns and rows; wert3 unused).
-long long GesamtzahlNeuronen(std::uint8_t netztyp, int wert1, int wert2, int wert3);
+long long GesamtzahlNeuronen(Netztyp netztyp, int wert1, int wert2, int wert3);
 
 // Both builders expect an empty net (the caller clears it first). They refuse a size below 1
 // and a total above MaxNeuronen by throwing Fehler before anything changes. The new neurons are

@@ -35,7 +35,7 @@ TEST_P(PerzeptronTest, SchichtenUndVerbindungen) {
     TNetz netz;
     BauePerzeptron(netz, ni, nh, no);
     ASSERT_EQ(netz.Anzahl(), ni + nh + no);
-    EXPECT_EQ(netz.Netztyp, Perzeptron);
+    EXPECT_EQ(netz.Netztyp, Netztyp::Perzeptron);
     EXPECT_EQ(netz.Darstellung, GewichteZeigen | PfeileZeigen);
     EXPECT_FALSE(netz.Gesichert);
 
@@ -45,8 +45,8 @@ TEST_P(PerzeptronTest, SchichtenUndVerbindungen) {
     for (int i = 0; i < netz.Anzahl(); ++i) {
         const TGrafikNeuron& n = netz.Neuron(i);
         const int s = schicht(i);
-        EXPECT_EQ(n.Schichttyp, s) << i;
-        EXPECT_EQ(n.Aktionsfunktion, sigmoid);
+        EXPECT_EQ(n.Schichttyp, Schichttyp{static_cast<std::uint8_t>(s)}) << i;
+        EXPECT_EQ(n.Aktionsfunktion, Aktionsfunktion::sigmoid);
         EXPECT_EQ(std::pair(n.X, n.Y), std::pair(x[s], 70 * (i - erster[s] + 1))) << i;
         EXPECT_EQ(n.Bezeichnung, "N" + std::to_string(i));
     }
@@ -66,7 +66,7 @@ TEST(Perzeptron, Voreinstellung242) {
     EXPECT_EQ(std::pair(netz.Neuron(1).X, netz.Neuron(1).Y), std::pair(80, 140));
     EXPECT_EQ(std::pair(netz.Neuron(5).X, netz.Neuron(5).Y), std::pair(230, 280));
     EXPECT_EQ(std::pair(netz.Neuron(6).X, netz.Neuron(6).Y), std::pair(380, 70));
-    EXPECT_EQ(netz.Neuron(7).Schichttyp, Outputschicht);
+    EXPECT_EQ(netz.Neuron(7).Schichttyp, Schichttyp::Outputschicht);
     int verbindungen = 0;
     for (const auto& zeile : netz.Verbindungsmatrix)
         for (float v : zeile)
@@ -88,7 +88,7 @@ TEST_P(HopfieldTest, SpaltenweiseUndVollVerbunden) {
     TNetz netz;
     BaueHopfieldGitter(netz, h, v);
     ASSERT_EQ(netz.Anzahl(), h * v);
-    EXPECT_EQ(netz.Netztyp, Hopfield);
+    EXPECT_EQ(netz.Netztyp, Netztyp::Hopfield);
     EXPECT_EQ(netz.Darstellung, 0);
     EXPECT_FALSE(netz.Gesichert);
     for (int c = 1; c <= h; ++c)
@@ -97,8 +97,8 @@ TEST_P(HopfieldTest, SpaltenweiseUndVollVerbunden) {
             const TGrafikNeuron& n = netz.Neuron(i);
             EXPECT_EQ(std::pair(n.X, n.Y), std::pair(70 * c, 70 * r)) << i;
             EXPECT_EQ(n.Bezeichnung, "N" + std::to_string(i));
-            EXPECT_EQ(n.Schichttyp, Hiddenschicht);
-            EXPECT_EQ(n.Aktionsfunktion, sprung);
+            EXPECT_EQ(n.Schichttyp, Schichttyp::Hiddenschicht);
+            EXPECT_EQ(n.Aktionsfunktion, Aktionsfunktion::sprung);
         }
     // Every ordered pair, the diagonal included, is part of a two-way connection.
     pruefeMatrizen(netz, [](int, int) { return 2.0f; });
@@ -128,7 +128,7 @@ TEST_P(AblehnungTest, NetzBleibtUnveraendert) {
         EXPECT_EQ(f.what() == std::string(ZuVieleNeuronen), GetParam().zuGross) << f.what();
     }
     EXPECT_EQ(netz.Anzahl(), 0);
-    EXPECT_EQ(netz.Netztyp, KeinTyp);
+    EXPECT_EQ(netz.Netztyp, Netztyp::KeinTyp);
     EXPECT_EQ(netz.Darstellung, PfeileZeigen);
     EXPECT_TRUE(netz.Gesichert);
     pruefeMatrizen(netz, [](int, int) { return 0.0f; });
@@ -152,7 +152,7 @@ TEST(Spezialnetze, NurInEinLeeresNetz) {
     BaueHopfieldGitter(netz, 2, 2);
     EXPECT_THROW(BauePerzeptron(netz, 2, 4, 2), std::logic_error);
     EXPECT_EQ(netz.Anzahl(), 4);
-    EXPECT_EQ(netz.Netztyp, Hopfield);
+    EXPECT_EQ(netz.Netztyp, Netztyp::Hopfield);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ class Rekorder : public Meldungen {
 
 // Appends a neuron at (x, y) named like the editor names it (N0, N1, ...).
 inline TGrafikNeuron& neuesNeuron(TNetz& netz, int x, int y,
-                                  std::uint8_t schichttyp = Hiddenschicht) {
+                                  Schichttyp schichttyp = Schichttyp::Hiddenschicht) {
     auto n = std::make_unique<TGrafikNeuron>();
     n->X = x;
     n->Y = y;

@@ -33,17 +33,16 @@ int gerundet(long double v) {
 }
 
 // Fill colour of a layer kind; none for a kind from a damaged file.
-std::optional<Farbe> Schichtfarbe(std::uint8_t schichttyp) {
+std::optional<Farbe> Schichtfarbe(Schichttyp schichttyp) {
     switch (schichttyp) {
-    case Inputschicht:
+    case Schichttyp::Inputschicht:
         return Gruen;
-    case Hiddenschicht:
+    case Schichttyp::Hiddenschicht:
         return Weiss;
-    case Outputschicht:
+    case Schichttyp::Outputschicht:
         return Gelb;
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 // The box of a text centred on (x, y): the halves of width and height are truncated.

@@ -83,7 +83,8 @@ Zeilen verbindung(const TNetz& netz, int a, int b) {
 TEST(Zeichnen, EinNeuron) {
     struct Fall {
         int x, y;
-        std::uint8_t schichttyp, anzeige;
+        Schichttyp schichttyp;
+        std::uint8_t anzeige;
         std::string bezeichnung;
         float output;
         bool markiert;
@@ -93,7 +94,7 @@ TEST(Zeichnen, EinNeuron) {
         // A new neuron: white circle, label 7 pixels above and "0.00" 7 below the centre.
         {100,
          100,
-         Hiddenschicht,
+         Schichttyp::Hiddenschicht,
          Beschriftung,
          "N0",
          0.0f,
@@ -103,7 +104,7 @@ TEST(Zeichnen, EinNeuron) {
         // Highlighted in red; a label wider than the circle is written in full across it.
         {-10,
          5,
-         Outputschicht,
+         Schichttyp::Outputschicht,
          Beschriftung,
          "Ausgabeneuron",
          -1.0f,
@@ -113,15 +114,29 @@ TEST(Zeichnen, EinNeuron) {
         // Without Beschriftung only the circle.
         {100,
          100,
-         Inputschicht,
+         Schichttyp::Inputschicht,
          0,
          "N0",
          0.0f,
          false,
          {"Schrift 0,0,255", "Fuellung 0,255,0", "Ellipse 78,78,122,122"}},
         // A kind from a damaged file keeps the fill colour the surface already has.
-        {100, 100, 3, 0, "N0", 0.0f, false, {"Schrift 0,0,255", "Ellipse 78,78,122,122"}},
-        {100, 100, 255, 0, "N0", 0.0f, true, {"Schrift 255,0,0", "Ellipse 78,78,122,122"}},
+        {100,
+         100,
+         Schichttyp{3},
+         0,
+         "N0",
+         0.0f,
+         false,
+         {"Schrift 0,0,255", "Ellipse 78,78,122,122"}},
+        {100,
+         100,
+         Schichttyp{255},
+         0,
+         "N0",
+         0.0f,
+         true,
+         {"Schrift 255,0,0", "Ellipse 78,78,122,122"}},
     };
     for (const Fall& f : faelle) {
         TGrafikNeuron n;

@@ -53,7 +53,7 @@ class FakeEditor : public NeuronEditor {
             dialog.setWindowModality(Qt::ApplicationModal);
             dialog.show();
         }
-        n.Schichttyp = Inputschicht;
+        n.Schichttyp = Schichttyp::Inputschicht;
     }
     std::vector<TGrafikNeuron*> bearbeitet;
     bool modal = false;

@@ -128,14 +128,14 @@ class Panel : public QWidget {
     }
 };
 
-std::uint8_t aktionsfunktionAus(int item) {
+Aktionsfunktion aktionsfunktionAus(int item) {
     switch (item) {
     case 1:
-        return sigmoid;
+        return Aktionsfunktion::sigmoid;
     case 2:
-        return tanh_;
+        return Aktionsfunktion::tanh;
     default: // "Linear"
-        return linear;
+        return Aktionsfunktion::linear;
     }
 }
 
@@ -318,11 +318,12 @@ void TNeuronForm::Berechnen() {
     n.SetzeGewicht(1, g1->Number());
     n.SetzeGewicht(2, g2->Number());
     n.Aktionsfunktion = aktionsfunktionAus(RadioGroup1->ItemIndex());
-    n.Outputfunktion = RadioGroup2->ItemIndex() == 1 ? binaer : identisch;
+    n.Outputfunktion =
+        RadioGroup2->ItemIndex() == 1 ? Outputfunktion::binaer : Outputfunktion::identisch;
     n.Theta = theta->Number();
     n.Xi = OutSchwelle->Number();
     n.Parameter = Parameter->Number();
-    n.Schichttyp = Hiddenschicht;
+    n.Schichttyp = Schichttyp::Hiddenschicht;
     Input->SetzeNumber(n.Inputsumme());
     n.BerechneOutput();
     Out->SetzeNumber(n.Output);

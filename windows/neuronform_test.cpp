@@ -149,7 +149,7 @@ class NeuronformTest : public QObject {
         QCOMPARE(form->Out->text(), "  1.0000");
         waehle(form->RadioGroup2, Id);
         QCOMPARE(form->Out->text(), "  0.8000");
-        QCOMPARE(form->Testneuron.Aktionsfunktion, linear);
+        QCOMPARE(form->Testneuron.Aktionsfunktion, Aktionsfunktion::linear);
     }
 
     void spinZehnSchritteHoch() {
@@ -358,13 +358,13 @@ class NeuronformTest : public QObject {
         klicke(b.SpinButton3->Hoch); // g1 1.1: sum 2.1, tanh 0.9705 >= 0.97
         QCOMPARE(a.Out->text(), "  0.6900");
         QCOMPARE(b.Out->text(), "  1.0000");
-        QCOMPARE(a.Testneuron.Aktionsfunktion, sigmoid);
-        QCOMPARE(a.Testneuron.Outputfunktion, identisch);
+        QCOMPARE(a.Testneuron.Aktionsfunktion, Aktionsfunktion::sigmoid);
+        QCOMPARE(a.Testneuron.Outputfunktion, Outputfunktion::identisch);
         QCOMPARE(a.Testneuron.Gewichte[1], 1.0f);
         QCOMPARE(a.Testneuron.Inputs[1], 0.5f);
         klicke(a.BerechneBtn);
         QCOMPARE(a.Out->text(), "  0.6900");
-        QCOMPARE(b.Testneuron.Aktionsfunktion, tanh_);
+        QCOMPARE(b.Testneuron.Aktionsfunktion, Aktionsfunktion::tanh);
         QCOMPARE(b.Testneuron.Xi, 0.97f);
         QCOMPARE(fehler(), QStringList());
     }

@@ -32,7 +32,7 @@ constexpr QRgb weiss = 0xFFFFFF, schwarz = 0x000000, rot = 0xFF0000, gruen = 0x0
 
 // A net of an input neuron at (100, 100) connected one-way to a neuron at (200, 100).
 void zweiNeuronen(TNetz& netz) {
-    test::neuesNeuron(netz, 100, 100, Inputschicht);
+    test::neuesNeuron(netz, 100, 100, Schichttyp::Inputschicht);
     test::neuesNeuron(netz, 200, 100);
     netz.Verbinde(0, 1);
 }
@@ -148,7 +148,7 @@ void QtZeichenflaecheTest::stempelZeichnenWieQPainter() {
 void QtZeichenflaecheTest::nichtXorZweimalStelltDasBildWiederHer() {
     TNetz netz;
     zweiNeuronen(netz);
-    test::neuesNeuron(netz, 150, 160, Outputschicht);
+    test::neuesNeuron(netz, 150, 160, Schichttyp::Outputschicht);
     netz.VerbindeBeide(1, 2);
     QImage bild = weissesBild();
     QtZeichenflaeche c(bild);
