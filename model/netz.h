@@ -29,6 +29,14 @@ using Matrix = std::array<std::array<float, Slots>, Slots>;
 // Invariant: every matrix entry whose row or column is not a neuron number is 0.
 class TNetz {
   public:
+    TNetz() = default;
+    // A copy owns copies of the neurons: changing it leaves the original untouched (the learning
+    // curve, the decision map and undo work on copies).
+    TNetz(const TNetz& anderes);
+    TNetz& operator=(const TNetz& anderes);
+    TNetz(TNetz&&) noexcept = default;
+    TNetz& operator=(TNetz&&) noexcept = default;
+
     std::uint8_t Darstellung = GewichteZeigen | PfeileZeigen;
     Matrix Verbindungsmatrix{}; // 0 none, 1.0 one-way, 2.0 part of a two-way pair
     Matrix Gewichtsmatrix{};
@@ -75,5 +83,10 @@ class TNetz {
   private:
     std::vector<std::unique_ptr<TGrafikNeuron>> neuronen_;
 };
+
+// True when both nets hold the same bits in every field: flags, matrices, deltas and every field
+// of every neuron (floats compared by their bits, so -0 differs from +0 and a NaN equals the same
+// NaN). The remembered input sums are a cache, not state, and are not compared.
+bool GleichBitweise(const TNetz& a, const TNetz& b);
 
 } // namespace nervalo

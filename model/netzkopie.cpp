@@ -1,0 +1,60 @@
+// Copying a net and comparing two nets bit for bit.
+#include <cstring>
+#include <type_traits>
+
+#include "netz.h"
+
+namespace nervalo {
+namespace {
+
+template <typename T> bool bitsGleich(const T& a, const T& b) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+bool slotsGleich(const Slotwerte& a, const Slotwerte& b) {
+    for (int i = 0; i < Slots; ++i)
+        if (!bitsGleich(a[i], b[i])) return false;
+    return true;
+}
+
+// Every field of a drawn neuron; a new field belongs here too.
+bool neuronGleich(const TGrafikNeuron& a, const TGrafikNeuron& b) {
+    return bitsGleich(a.Schichttyp, b.Schichttyp) && bitsGleich(a.Parameter, b.Parameter) &&
+           bitsGleich(a.Theta, b.Theta) && bitsGleich(a.Aktionsfunktion, b.Aktionsfunktion) &&
+           bitsGleich(a.Outputfunktion, b.Outputfunktion) && bitsGleich(a.Xi, b.Xi) &&
+           a.LetzterInput == b.LetzterInput && slotsGleich(a.Inputs, b.Inputs) &&
+           slotsGleich(a.Gewichte, b.Gewichte) && bitsGleich(a.Output, b.Output) &&
+           bitsGleich(a.Sollwert, b.Sollwert) && a.Radius == b.Radius &&
+           a.Textabstand == b.Textabstand && a.Randabstand == b.Randabstand && a.X == b.X &&
+           a.Y == b.Y && a.Bezeichnung == b.Bezeichnung && a.Anzeige == b.Anzeige;
+}
+
+} // namespace
+
+TNetz::TNetz(const TNetz& anderes)
+    : Darstellung(anderes.Darstellung), Verbindungsmatrix(anderes.Verbindungsmatrix),
+      Gewichtsmatrix(anderes.Gewichtsmatrix), Delta(anderes.Delta), Gesichert(anderes.Gesichert),
+      Netztyp(anderes.Netztyp) {
+    neuronen_.reserve(anderes.neuronen_.size());
+    for (const auto& n : anderes.neuronen_)
+        neuronen_.push_back(std::make_unique<TGrafikNeuron>(*n));
+}
+
+TNetz& TNetz::operator=(const TNetz& anderes) {
+    if (this != &anderes) *this = TNetz(anderes);
+    return *this;
+}
+
+bool GleichBitweise(const TNetz& a, const TNetz& b) {
+    if (a.Anzahl() != b.Anzahl() || !bitsGleich(a.Darstellung, b.Darstellung) ||
+        !bitsGleich(a.Verbindungsmatrix, b.Verbindungsmatrix) ||
+        !bitsGleich(a.Gewichtsmatrix, b.Gewichtsmatrix) || !bitsGleich(a.Delta, b.Delta) ||
+        a.Gesichert != b.Gesichert || !bitsGleich(a.Netztyp, b.Netztyp))
+        return false;
+    for (int i = 0; i < a.Anzahl(); ++i)
+        if (!neuronGleich(a.Neuron(i), b.Neuron(i))) return false;
+    return true;
+}
+
+} // namespace nervalo
