@@ -153,4 +153,9 @@ inline float addiereSchritt(float w, float o, double schritt) {
     return speichere(o * static_cast<long double>(schritt) + w);
 }
 
+// The exact product a * b rounded once to the nearest float (ties to even), for a b that is
+// exact in double (a delta times a learning rate). No check: a product beyond float's range
+// gives an infinity.
+float produktGerundet(float a, double b);
+
 } // namespace nervalo::gk

@@ -61,6 +61,7 @@ void TNetz::VerbindeBeide(int a, int b) {
 }
 
 void TNetz::Trenne(int a, int b) {
+    Protokoll.vorhanden = false;
     Verbindungsmatrix[a][b] = 0.0f;
     Gewichtsmatrix[a][b] = 0.0f;
     Neuron(b).SetzeGewicht(a, 0.0f);
@@ -68,6 +69,11 @@ void TNetz::Trenne(int a, int b) {
 }
 
 void TNetz::SetzeGewicht(int a, int b, float w) {
+    Protokoll.vorhanden = false;
+    gewichtSetzen(a, b, w);
+}
+
+void TNetz::gewichtSetzen(int a, int b, float w) {
     Gesichert = false;
     Gewichtsmatrix[a][b] = w;
     Neuron(b).SetzeGewicht(a, w);
@@ -86,6 +92,7 @@ void TNetz::Zufallsgewichte(float g) {
 
 void TNetz::Propagiere() {
     Gesichert = false;
+    Protokoll.vorwaertsDavor = false;
     const int n = Anzahl();
     for (int i = 0; i < n; ++i) {
         TGrafikNeuron& quelle = Neuron(i);
@@ -100,6 +107,7 @@ void TNetz::Leeren() {
     Verbindungsmatrix = Matrix{};
     Gewichtsmatrix = Matrix{};
     neuronen_.clear();
+    Protokoll.vorhanden = false;
     Gesichert = true;
     Netztyp = Netztyp::KeinTyp;
 }
@@ -118,9 +126,16 @@ void TNetz::LoescheLetztesNeuron() {
 void TNetz::BerechneDelta(int i) {
     const TGrafikNeuron& neuron = Neuron(i);
     const int n = Anzahl();
+    // What the delta is computed from goes into the record of the step (the input sum is the
+    // one the derivative has just used, remembered by the neuron).
+    Lernprotokoll& p = Protokoll;
+    p.schichttyp[i] = neuron.Schichttyp;
+    p.sollwert[i] = neuron.Sollwert;
     switch (neuron.Schichttyp) {
     case Schichttyp::Outputschicht: {
         const float ableitung = neuron.Ableitung(n);
+        p.eingabesumme[i] = neuron.Inputsumme(n);
+        p.ableitung[i] = ableitung;
         // In double first: two roundings of at most half a place each, far within the margin
         // of gk::eindeutigGerundet; a zero difference makes an exact zero in both types.
         const double abweichungD = static_cast<double>(neuron.Sollwert) - neuron.Output;
@@ -152,21 +167,48 @@ void TNetz::BerechneDelta(int i) {
         for (int j = i + 1; j < n; ++j)
             s = gk::speichere(static_cast<long double>(Delta[j]) * Gewichtsmatrix[i][j] + s);
     }
-    Delta[i] = gk::speichereExakt(static_cast<double>(neuron.Ableitung(n)) * s);
+    const float ableitung = neuron.Ableitung(n);
+    p.eingabesumme[i] = neuron.Inputsumme(n);
+    p.ableitung[i] = ableitung;
+    p.deltasumme[i] = s;
+    Delta[i] = gk::speichereExakt(static_cast<double>(ableitung) * s);
 }
 
 void TNetz::Backpropagiere(float sigma) {
-    for (int j = Anzahl() - 1; j >= 0; --j) {
+    // The step is recorded as it goes, so that a floating-point fault leaves a record of exactly
+    // the deltas and weights changed before it.
+    const int n = Anzahl();
+    Lernprotokoll& p = Protokoll;
+    p.vorhanden = true;
+    p.vorwaertsDavor = true;
+    p.anzahl = n;
+    p.sigma = sigma;
+    p.berechnet = 0;
+    for (int i = 0; i < n; ++i) {
+        p.output[i] = Neuron(i).Output;
+        p.gelernt[i] = 0;
+    }
+    for (int j = n - 1; j >= 0; --j) {
         if (Neuron(j).Schichttyp == Schichttyp::Inputschicht) continue;
         BerechneDelta(j);
+        p.berechnet |= std::uint64_t{1} << j;
         // Outputs, deltas and sigma are finite, so only the stored weight can overflow.
         const double schritt = static_cast<double>(Delta[j]) * sigma; // exact
         for (std::uint64_t quellen = spalte(Verbindungsmatrix, j, j); quellen != 0;) {
             const int i = std::bit_width(quellen) - 1; // from j - 1 down to 0
             quellen ^= std::uint64_t{1} << i;
-            SetzeGewicht(i, j, gk::addiereSchritt(Gewichtsmatrix[i][j], Neuron(i).Output, schritt));
+            const float vorher = Gewichtsmatrix[i][j];
+            p.vorher[i][j] = vorher;
+            gewichtSetzen(i, j, gk::addiereSchritt(vorher, Neuron(i).Output, schritt));
+            p.gelernt[j] |= std::uint64_t{1} << i;
         }
     }
+}
+
+float TNetz::Gewichtsaenderung(int a, int b) const {
+    if (!Protokoll.Gelernt(a, b)) return 0.0f;
+    return gk::produktGerundet(Protokoll.output[a],
+                               static_cast<double>(Delta[b]) * Protokoll.sigma);
 }
 
 float TNetz::Fehler() const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lernprotokoll.h"
 #include "neuron.h"
 
 namespace nervalo {
@@ -21,8 +22,6 @@ inline constexpr std::uint8_t PfeileZeigen = 2;
 
 // Most neurons the editor and the special-net construction add.
 inline constexpr int MaxNeuronen = 60;
-
-using Matrix = std::array<std::array<float, Slots>, Slots>;
 
 // The net: an ordered list of neurons (a neuron's number is its list index), the connection
 // and weight matrices, the backpropagation deltas and a few flags.
@@ -43,6 +42,8 @@ class TNetz {
     std::array<float, Slots> Delta{};
     bool Gesichert = true;
     nervalo::Netztyp Netztyp = nervalo::Netztyp::KeinTyp;
+    // The last backpropagation step, in memory only (not in the net file).
+    Lernprotokoll Protokoll;
 
     // The neuron list.
     int Anzahl() const { return static_cast<int>(neuronen_.size()); }
@@ -65,6 +66,9 @@ class TNetz {
     void BerechneDelta(int i);
     void Backpropagiere(float sigma);
     float Fehler() const;
+    // The change the recorded step made to the weight a -> b: the output of a times the delta of
+    // b times the learning rate, rounded once to float. 0 for a weight the step did not change.
+    float Gewichtsaenderung(int a, int b) const;
 
     // Net file.
     void Speichern(const std::string& dateiname);
@@ -81,6 +85,9 @@ class TNetz {
     void KopiereInZwischenablage() const;
 
   private:
+    // SetzeGewicht without ending the record of the last step.
+    void gewichtSetzen(int a, int b, float w);
+
     std::vector<std::unique_ptr<TGrafikNeuron>> neuronen_;
 };
 

@@ -19,6 +19,7 @@ enum class Outputfunktion : std::uint8_t { identisch = 0, binaer = 1 };
 
 // Number of input and weight slots of a neuron (and rows/columns of the net's matrices).
 inline constexpr int Slots = 61;
+using Matrix = std::array<std::array<float, Slots>, Slots>;
 
 // The values of a neuron's slots, read like an array. They change only through
 // TNeuron::SetzeInput and SetzeGewicht, so that the neuron knows when the input sum it
