@@ -7,6 +7,8 @@
 // bound to one net, so a copy of the net can be given the same task.
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "netz.h"
 
@@ -15,6 +17,11 @@ namespace nervalo {
 // The value of one data column of a task row: the input columns first (0 .. AnzahlInput − 1),
 // then the target columns. Throws Fehler when the column holds no number.
 using Aufgabenwert = std::function<float(int spalte)>;
+
+// A task table's data rows as numbers, one entry per data column (inputs, then targets); empty
+// where the cell holds no number.
+using Aufgabenzeile = std::vector<std::optional<float>>;
+using Aufgabentabelle = std::vector<Aufgabenzeile>;
 
 class Lernzuordnung {
   public:
