@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "bilder.h"
+#include "tastenkuerzel.h"
 
 namespace nervalo {
 namespace {
@@ -71,6 +72,7 @@ Hauptbedienung::Hauptbedienung(QMainWindow& fenster) {
     hauptpanelAnlegen(fenster);
     werkzeugpanelAnlegen(fenster);
     hintpanelAnlegen(fenster);
+    kuerzelSetzen();
 }
 
 void Hauptbedienung::menueAnlegen(QMainWindow& fenster) {
@@ -210,6 +212,22 @@ void Hauptbedienung::hintpanelAnlegen(QMainWindow& fenster) {
     farben.setColor(QPalette::WindowText, Qt::black);
     hintPanel_->setPalette(farben);
     leiste->addWidget(hintPanel_);
+}
+
+// The shortcut goes to the command's menu item; a tool button shows it in its tool tip only, so
+// that the status panel keeps the button's hint as it was.
+void Hauptbedienung::kuerzelSetzen() {
+    for (const auto& [kommando, taste] : Kuerzeltabelle) {
+        const QKeySequence folge(taste);
+        for (const auto& [k, teil] : teile_) {
+            if (k != kommando) continue;
+            if (auto* a = qobject_cast<QAction*>(teil))
+                a->setShortcut(folge);
+            else if (auto* b = qobject_cast<QAbstractButton*>(teil))
+                b->setToolTip(b->statusTip() + QStringLiteral(" (") +
+                              folge.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        }
+    }
 }
 
 void Hauptbedienung::Verbinden(Kommando k, const std::function<void()>& ausloesen) {

@@ -35,6 +35,7 @@ class Hauptbedienung {
     void hauptpanelAnlegen(QMainWindow& fenster);
     void werkzeugpanelAnlegen(QMainWindow& fenster);
     void hintpanelAnlegen(QMainWindow& fenster);
+    void kuerzelSetzen();
 
     std::vector<std::pair<Kommando, QObject*>> teile_; // menu items and buttons by command
     QToolBar* werkzeugPanel_ = nullptr;
