@@ -94,13 +94,18 @@ void TNetz::Propagiere() {
     Gesichert = false;
     Protokoll.vorwaertsDavor = false;
     const int n = Anzahl();
-    for (int i = 0; i < n; ++i) {
-        TGrafikNeuron& quelle = Neuron(i);
-        quelle.BerechneOutput(n);
-        const float o = quelle.Output;
-        for (std::uint64_t ziele = zeile(Verbindungsmatrix, i, n); ziele != 0; ziele &= ziele - 1)
-            Neuron(std::countr_zero(ziele)).SetzeInput(i, o);
-    }
+    for (int i = 0; i < n; ++i)
+        PropagiereNeuron(i);
+}
+
+void TNetz::PropagiereNeuron(int i) {
+    Gesichert = false;
+    const int n = Anzahl();
+    TGrafikNeuron& quelle = Neuron(i);
+    quelle.BerechneOutput(n);
+    const float o = quelle.Output;
+    for (std::uint64_t ziele = zeile(Verbindungsmatrix, i, n); ziele != 0; ziele &= ziele - 1)
+        Neuron(std::countr_zero(ziele)).SetzeInput(i, o);
 }
 
 void TNetz::Leeren() {

@@ -58,7 +58,10 @@ class TNetz {
     float Gewicht(int a, int b) const { return Gewichtsmatrix[a][b]; }
     void SetzeGewicht(int a, int b, float w);
     void Zufallsgewichte(float g);
+    // One pass over all neurons in list order: PropagiereNeuron for each.
     void Propagiere();
+    // Neuron i computes its output and passes it at once to every neuron it is connected to.
+    void PropagiereNeuron(int i);
     void Leeren();
     void LoescheLetztesNeuron();
 

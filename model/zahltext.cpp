@@ -200,21 +200,14 @@ int Dezimalzahl::ziffer(int stelle) const {
     return ziffern[static_cast<std::size_t>(i)] - '0';
 }
 
-Dezimalzahl exaktDezimal(double x) {
-    Dezimalzahl d;
-    d.negativ = std::signbit(x);
-    if (x == 0 || !std::isfinite(x)) return d;
+namespace {
 
-    // |x| = m · 2^e with an integer m < 2^53.
-    int e = 0;
-    double f = std::frexp(std::fabs(x), &e);
-    auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
-    e -= 53;
+// m · 2^e exactly in decimal, m > 0.
+Dezimalzahl dezimalAusBinaer(bool negativ, std::uint64_t m, int e) {
     while ((m & 1) == 0) {
         m >>= 1;
         ++e;
     }
-
     Limbs z{static_cast<std::uint32_t>(m % Basis)};
     if (m >= Basis) z.push_back(static_cast<std::uint32_t>(m / Basis % Basis));
     if (m >= std::uint64_t{Basis} * Basis)
@@ -237,11 +230,31 @@ Dezimalzahl exaktDezimal(double x) {
         multipliziere(z, rest);
     }
 
+    Dezimalzahl d;
+    d.negativ = negativ;
     std::string s = alsDezimaltext(z);
     d.exponent = static_cast<int>(s.size()) - 1 - nachkomma;
     s.erase(s.find_last_not_of('0') + 1);
     d.ziffern = std::move(s);
     return d;
+}
+
+} // namespace
+
+Dezimalzahl exaktDezimal(double x) {
+    if (x == 0 || !std::isfinite(x)) return {std::signbit(x), {}, 0};
+    // |x| = m · 2^e with an integer m < 2^53.
+    int e = 0;
+    const double f = std::frexp(std::fabs(x), &e);
+    return dezimalAusBinaer(std::signbit(x), static_cast<std::uint64_t>(std::ldexp(f, 53)), e - 53);
+}
+
+Dezimalzahl exaktDezimal(long double x) {
+    if (x == 0 || !std::isfinite(x)) return {std::signbit(x), {}, 0};
+    // |x| = m · 2^e with an integer m < 2^64 (the widest long double has 64 mantissa bits).
+    int e = 0;
+    const long double f = std::frexp(std::fabs(x), &e);
+    return dezimalAusBinaer(std::signbit(x), static_cast<std::uint64_t>(std::ldexp(f, 64)), e - 64);
 }
 
 Dezimalzahl rundeAufSignifikanteStellen(Dezimalzahl d, int stellen) {
@@ -377,6 +390,21 @@ std::string ZellenText(float v) {
         s += d.ziffern[1];
     }
     return s + "E" + exponentText(d.exponent, false, 2);
+}
+
+std::string EnergieText(long double e) {
+    if (std::isnan(e)) return "NAN";
+    if (std::isinf(e)) return e < 0 ? "-INF" : "INF";
+    const Dezimalzahl d = rundeAufSignifikanteStellen(exaktDezimal(e), 4);
+    if (d.istNull()) return "0";
+    if (d.exponent < -3 || d.exponent > 5) return wissenschaftlich(d, 3, ',');
+    return festkomma(d, std::max(0, 3 - d.exponent), ',');
+}
+
+std::string KommaText(double x, int nachkommastellen) {
+    if (!std::isfinite(x)) return sonderwert(static_cast<float>(x)).value_or("");
+    return festkomma(rundeAufNachkommastellen(exaktDezimal(x), nachkommastellen), nachkommastellen,
+                     ',');
 }
 
 } // namespace nervalo

@@ -19,8 +19,10 @@ struct Dezimalzahl {
     int ziffer(int stelle) const;
 };
 
-// The exact decimal expansion of a finite value (every float and double has a finite one).
+// The exact decimal expansion of a finite value (every float, double and long double has a
+// finite one).
 Dezimalzahl exaktDezimal(double x);
+Dezimalzahl exaktDezimal(long double x);
 // Rounds to the given number of decimals (may be negative: -1 rounds to tens).
 Dezimalzahl rundeAufNachkommastellen(Dezimalzahl d, int nachkommastellen);
 // Rounds to the given number of significant digits; a carry raises the exponent (9.96 -> 10).
@@ -69,5 +71,12 @@ std::string SigmaText(float s);
 // exactly two decimals ("0,13", "12,00", "0,00" for 0.004); a rounded value of three or more
 // integer digits in exponent form without trailing zeros ("1,2E02", "1E02", "-2,5E02").
 std::string ZellenText(float v);
+
+// Energy of a Hopfield state: four significant digits with the decimal comma, in fixed point
+// from 0,001 to below 1 000 000 ("-1225", "-73,50", "0,5000", "0,001234"), otherwise in exponent
+// form ("-1,235E+06"); 0 gives "0". NaN and infinities give "NAN", "INF", "-INF".
+std::string EnergieText(long double e);
+// Fixed point with the decimal comma and the given number of decimals ("0,96", "-0,50").
+std::string KommaText(double x, int nachkommastellen);
 
 } // namespace nervalo
