@@ -25,6 +25,7 @@ Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
     b[K::AufgabeOeffnen].aktiv = aufgaben && perzeptron;
     b[K::AufgabeSpeichern].aktiv = z.aufgabenfenster;
     b[K::LetztesNeuronLoeschen].aktiv = aufgaben;
+    b[K::HopfieldAnalyse].aktiv = aufgaben && hopfield;
     b[K::Pfeile].haken = pfeile;
     b[K::Gewichte] = {pfeile, static_cast<bool>(z.darstellung & GewichteZeigen)};
     b[K::Raster].haken = z.raster;

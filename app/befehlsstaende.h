@@ -39,6 +39,7 @@ enum class Kommando {
     Pfeile,                // "Pfeile"
     Gewichte,              // "Gewichte"
     Raster,                // "an Raster ausrichten"
+    HopfieldAnalyse,       // "Hopfield-Analyse"
     NeuronWerkzeug,        // the four mode buttons
     BewegeWerkzeug,
     PfeilWerkzeug,

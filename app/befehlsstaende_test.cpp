@@ -22,6 +22,7 @@ const std::pair<Kommando, const char*> Abhaengige[] = {
     {K::AufgabeOeffnen, "AufgabeOeffnen"},
     {K::AufgabeSpeichern, "AufgabeSpeichern"},
     {K::LetztesNeuronLoeschen, "LetztesNeuronLoeschen"},
+    {K::HopfieldAnalyse, "HopfieldAnalyse"},
     {K::Pfeile, "Pfeile"},
     {K::Gewichte, "Gewichte"}};
 
@@ -39,11 +40,11 @@ QString zeile(const Befehlsstaende& b) {
 
 const QString Aufgaben = "NetzSpeichern Bearbeiten NeueLernaufgabe Perzeptronaufgabe "
                          "Hopfieldaufgabe PerzeptronKnopf HopfieldKnopf AufgabeOeffnen "
-                         "LetztesNeuronLoeschen";
+                         "LetztesNeuronLoeschen HopfieldAnalyse";
 const QString Perzeptron = "NetzSpeichern Bearbeiten NeueLernaufgabe Perzeptronaufgabe "
                            "PerzeptronKnopf AufgabeOeffnen";
 const QString Hopfield = "NetzSpeichern Bearbeiten NeueLernaufgabe Hopfieldaufgabe HopfieldKnopf "
-                         "LetztesNeuronLoeschen Pfeile";
+                         "LetztesNeuronLoeschen HopfieldAnalyse Pfeile";
 
 struct Fall {
     const char* name;

@@ -122,6 +122,8 @@ void Hauptbedienung::menueAnlegen(QMainWindow& fenster) {
     eintrag(anzeige, K::Gewichte, "Gewichte1", "Gewichte")->setCheckable(true);
     anzeige->addSeparator();
     eintrag(anzeige, K::Raster, "Raster1", "an Raster ausrichten")->setCheckable(true);
+    anzeige->addSeparator();
+    eintrag(anzeige, K::HopfieldAnalyse, "HopfieldAnalyse1", "Hopfield-Analyse");
 
     QMenu* sonstiges = menue(leiste, "Sonstiges1", "Sonstiges");
     eintrag(sonstiges, K::TestNeuron, "Neuron1", "Neuron");

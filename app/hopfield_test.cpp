@@ -15,21 +15,16 @@
 #include <optional>
 
 #include "hopfieldform.h"
+#include "hopfieldtesthilfe.h"
 #include "mainform.h"
 #include "netzgrafform.h"
 #include "neuronform.h"
 #include "spezialnetze.h"
 #include "testbedienung.h"
 #include "testdialoge.h"
-#include "werkzeuge/hopfieldbuchstaben.h"
 
 using namespace nervalo;
-using test::beschriftung;
-using test::eintrag;
-using test::knopf;
-using test::Meldung;
-using test::menue;
-using test::TestDialoge;
+using namespace nervalo::test;
 
 namespace {
 
@@ -39,52 +34,6 @@ const std::string NetzGeaendert = "Das Netz passt nicht mehr zum Muster: die Anz
                                   "hat sich geändert.\nDie Rekonstruktion wurde beendet.";
 
 using Antwort = std::optional<std::string>; // nullopt: Cancel
-
-// A pattern as rows of text, 'X' for an on cell.
-using Bild = QStringList;
-
-void zeichne(THopfieldForm& fenster, const Bild& bild) {
-    for (int r = 0; r < bild.size(); ++r)
-        for (int c = 0; c < bild[r].size(); ++c)
-            fenster.SetzeZelle(c, r, bild[r][c] == 'X' ? "u" : "");
-}
-
-Bild gelesen(const THopfieldForm& fenster) {
-    Bild bild;
-    for (int r = 0; r < fenster.Zeilen(); ++r) {
-        QString zeile;
-        for (int c = 0; c < fenster.Spalten(); ++c)
-            zeile += fenster.Zelle(c, r) == "u" ? 'X' : '.';
-        bild << zeile;
-    }
-    return bild;
-}
-
-Bild buchstabe(const beispiel::Buchstabe& b) {
-    Bild bild;
-    for (const char* zeile : b.zeilen)
-        bild << QString::fromLatin1(zeile);
-    return bild;
-}
-
-Bild umgekehrt(Bild bild) {
-    for (QString& zeile : bild)
-        for (QChar& z : zeile)
-            z = z == 'X' ? '.' : 'X';
-    return bild;
-}
-
-// The pattern value (+1 / -1) of every neuron, in neuron order (column by column).
-std::vector<float> werte(const Bild& bild) {
-    std::vector<float> x;
-    for (int c = 0; c < bild[0].size(); ++c)
-        for (int r = 0; r < bild.size(); ++r)
-            x.push_back(bild[r][c] == 'X' ? 1.0f : -1.0f);
-    return x;
-}
-
-const Bild H{"X.....X", "X.....X", "X.....X", "XXXXXXX", "X.....X", "X.....X", "X.....X"};
-const Bild T{"XXXXXXX", "...X...", "...X...", "...X...", "...X...", "...X...", "...X..."};
 
 } // namespace
 

@@ -30,16 +30,6 @@ Hopfieldspeicher speicher(const THopfieldForm& fenster) {
     return {fenster.Spalten(), fenster.Zeilen()};
 }
 
-// The grid's pattern: a cell holding "u" is on.
-Muster muster(const THopfieldForm& fenster) {
-    const Hopfieldspeicher s = speicher(fenster);
-    Muster m(static_cast<std::size_t>(s.Spalten()) * s.Zeilen());
-    for (int c = 0; c < s.Spalten(); ++c)
-        for (int r = 0; r < s.Zeilen(); ++r)
-            m[s.Neuron(c, r)] = fenster.Zelle(c, r) == "u";
-    return m;
-}
-
 } // namespace
 
 void TMainForm::HopfieldBtnClick() {
@@ -73,6 +63,7 @@ void TMainForm::HopfieldBtnClick() {
         QPointer<THopfieldForm> fenster = new THopfieldForm(*this, this);
         Hopfieldfenster = fenster;
         HopfieldfensterOffen = true;
+        connect(fenster, &THopfieldForm::ZellenGeaendert, this, [this] { analyseNachfuehren(); });
         // Laid out before it is shown, so that it is centred with its final size, and once more
         // when shown, when the label beside the grid has its real size.
         fenster->Auslegen(h, v);
@@ -83,7 +74,7 @@ void TMainForm::HopfieldBtnClick() {
 }
 
 void TMainForm::MusterHolen(THopfieldForm& fenster) {
-    speicher(fenster).Holen(AktuellesNetz, muster(fenster));
+    speicher(fenster).Holen(AktuellesNetz, fenster.Gittermuster());
     ZeichnungAktualisieren();
 }
 
@@ -97,8 +88,12 @@ void TMainForm::MusterSetzen(THopfieldForm& fenster) {
 
 void TMainForm::MusterMerken() {
     if (!Hopfieldfenster) return;
-    speicher(*Hopfieldfenster).Merken(AktuellesNetz, muster(*Hopfieldfenster));
+    const THopfieldForm& fenster = *Hopfieldfenster;
+    const Muster m = fenster.Gittermuster();
+    speicher(fenster).Merken(AktuellesNetz, m);
+    GemerkteMuster.push_back({m, fenster.Spalten(), fenster.Zeilen()});
     ZeichnungAktualisieren();
+    analyseNachfuehren();
 }
 
 void TMainForm::MusterErkennen() {
@@ -109,6 +104,9 @@ void TMainForm::MusterErkennen() {
     if (!fenster) return;
     fenster->IntEdit1->SetzeNumber(0);
     MusterHolen(*fenster);
+    const Muster start = fenster->Gittermuster();
+    Verlauf.Beginnen(start, Energie(AktuellesNetz, start));
+    analyseNachfuehren();
     std::int32_t durchgaenge = 0;
     while (fenster && !fenster->Abbruch) {
         // Neurons may have been deleted or another net loaded during the wait.
@@ -121,13 +119,23 @@ void TMainForm::MusterErkennen() {
         ZeichnungAktualisieren();
         MusterSetzen(*fenster);
         fenster->IntEdit1->SetzeNumber(durchgaenge);
-        Pause(Recallpause);
+        const Muster zustand = fenster->Gittermuster();
+        const bool stabil = Verlauf.Durchgang(zustand, Energie(AktuellesNetz, zustand));
+        analyseNachfuehren();
+        // The analysis window's settings hold while it is open; without it the recall runs on
+        // every Recallpause until "Stop".
+        if (Analysefenster && Einstellungen.anhalten && stabil) {
+            fenster->Abbruch = true; // a recall nested in this one ends as well
+            break;
+        }
+        Pause(Analysefenster ? Einstellungen.takt : Recallpause);
         QCoreApplication::processEvents();
     }
 }
 
 void TMainForm::HopfieldfensterGeschlossen() {
     HopfieldfensterOffen = false;
+    analyseNachfuehren(); // without the window there is no state to analyse
 }
 
 void TMainForm::HopfieldfensterGeoeffnet() {

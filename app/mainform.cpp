@@ -84,6 +84,8 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    // The analysis window refers to Einstellungen, a member as well.
+    delete Analysefenster;
     // The child windows refer to AktuellesNetz, a member that dies before QWidget deletes its
     // children: remove them first.
     for (QMdiSubWindow* fenster : mdiArea->subWindowList())
@@ -115,6 +117,7 @@ void TMainForm::befehleVerbinden() {
         {K::Pfeile, &TMainForm::Pfeile1Click},
         {K::Gewichte, &TMainForm::Gewichte1Click},
         {K::Raster, &TMainForm::Raster1Click},
+        {K::HopfieldAnalyse, &TMainForm::HopfieldAnalyse1Click},
         {K::TestNeuron, &TMainForm::EinNeuronBtnClick},
         {K::Tutorium, &TMainForm::Inhalt1Click},
         {K::Info, &TMainForm::Info1Click}};
@@ -206,6 +209,7 @@ void TMainForm::ErstNetzSichern() {
 
 void TMainForm::Netzloeschen() {
     AktuellesNetz.Leeren();
+    gemerkteMusterVergessen();
     // Each window clears its own flag when it closes.
     if (HopfieldfensterOffen) hopfieldfensterSchliessen();
     if (AufgabenfensterOffen) aufgabenfensterSchliessen();
@@ -223,6 +227,7 @@ void TMainForm::NetzSpeichern() {
 }
 
 void TMainForm::netzLadenUndDarstellen() {
+    gemerkteMusterVergessen();
     AktuellesNetz.Laden(Dateiname);
     AktuellesNetz.Gesichert = true;
     if (!NetzVorhanden || !Netzfenster) {
@@ -248,6 +253,7 @@ bool TMainForm::RasterAn() const {
 
 void TMainForm::NetzGeaendert() {
     BefehleAktualisieren();
+    analyseNachfuehren();
 }
 
 void TMainForm::NetzfensterSchliesst() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,9 +19,12 @@
 #include "dialoge.h"
 #include "editorumgebung.h"
 #include "hauptbedienung.h"
+#include "hopfieldanalyse.h"
+#include "hopfieldanalyseform.h"
 #include "hopfieldumgebung.h"
 #include "lernzuordnung.h"
 #include "netz.h"
+#include "rekonstruktionsverlauf.h"
 
 class QMdiArea;
 class QUrl;
@@ -82,8 +86,16 @@ class TMainForm : public QMainWindow,
 
     // Windows created on demand.
     QPointer<TNetzGrafform> Netzfenster;
-    QPointer<TAufgabenForm> Aufgabenfenster; // the learning task window, once it exists
-    QPointer<THopfieldForm> Hopfieldfenster; // the Hopfield pattern window, once it exists
+    QPointer<TAufgabenForm> Aufgabenfenster;       // the learning task window, once it exists
+    QPointer<THopfieldForm> Hopfieldfenster;       // the Hopfield pattern window, once it exists
+    QPointer<THopfieldAnalyseForm> Analysefenster; // "Hopfield-Analyse", while it is open
+
+    // The Hopfield analysis (analysebefehle.cpp). The patterns stored with "!" since the net was
+    // built, opened or cleared, in memory only; the course of the last recall; the recall's pace
+    // and stop setting, which apply while the analysis window is open.
+    std::vector<GemerktesMuster> GemerkteMuster;
+    Rekonstruktionsverlauf Verlauf;
+    Analyseeinstellungen Einstellungen;
 
     // The dialogs that live for the whole run; main() creates them after the main window.
     // Without them (in tests) the main window makes its own on first use.
@@ -122,6 +134,8 @@ class TMainForm : public QMainWindow,
     void ZufallBtnClick();
     // Hopfield memory (hopfieldbefehle.cpp).
     void HopfieldBtnClick();
+    // Opens the analysis window, or brings the open one to the front (analysebefehle.cpp).
+    void HopfieldAnalyse1Click();
 
     // The start-up part: net window size and the command-line file. Runs once, right after
     // the main window is first shown.
@@ -164,6 +178,7 @@ class TMainForm : public QMainWindow,
     template <class F> void befehl(F&& rumpf) {
         Befehl(std::forward<F>(rumpf));
         BefehleAktualisieren();
+        analyseNachfuehren();
     }
     void befehleVerbinden();
     void werkzeugWaehlen(Werkzeug w);
@@ -180,6 +195,11 @@ class TMainForm : public QMainWindow,
     void titelSetzen();
     void aufgabenfensterSchliessen();
     void hopfieldfensterSchliessen();
+    // Forgets the stored patterns and the last recall: the net is new.
+    void gemerkteMusterVergessen();
+    // Forgets the stored patterns once the neuron count no longer fits them, and shows the
+    // analysis of the net and the pattern window's state in the analysis window, if it is open.
+    void analyseNachfuehren();
     TInfoForm& infoForm();
     TNetztypwahlForm& netztypwahlForm();
     TNetztypForm& netztypForm();

@@ -149,7 +149,8 @@ class MainFormTest : public QObject {
                          "Netz löschen", "Netztyp festlegen", "Gewichte zufällig belegen",
                          "Sigma festlegen", "—", "Spezielle Netze", "—", "Kopieren"}));
         QCOMPARE(texte(menue(*form_, "Anzeige1")),
-                 QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten"}));
+                 QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten", "—",
+                              "Hopfield-Analyse"}));
         QCOMPARE(texte(menue(*form_, "Hilfe1")), QStringList({"Tutorium", "—", "Info ..."}));
     }
 

@@ -288,12 +288,22 @@ bool THopfieldForm::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+Muster THopfieldForm::Gittermuster() const {
+    const Hopfieldspeicher s(Spalten(), Zeilen());
+    Muster m(static_cast<std::size_t>(Spalten()) * Zeilen());
+    for (int c = 0; c < Spalten(); ++c)
+        for (int r = 0; r < Zeilen(); ++r)
+            m[static_cast<std::size_t>(s.Neuron(c, r))] = Zelle(c, r) == "u";
+    return m;
+}
+
 void THopfieldForm::StringGrid1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
     Befehl([&] {
         int spalte = 0;
         int zeile = 0;
         if (!StringGrid1->ZelleBei(x, y, spalte, zeile)) return;
         SetzeZelle(spalte, zeile, Zelle(spalte, zeile).empty() ? "u" : "");
+        emit ZellenGeaendert();
     });
 }
 
@@ -302,6 +312,7 @@ void THopfieldForm::LoescheBtnClick() {
         for (int c = 0; c < Spalten(); ++c)
             for (int r = 0; r < Zeilen(); ++r)
                 SetzeZelle(c, r, "");
+        emit ZellenGeaendert();
     });
 }
 

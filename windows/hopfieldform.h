@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "hopfieldspeicher.h"
 #include "hopfieldumgebung.h"
 #include "intedit.h"
 
@@ -84,6 +85,8 @@ class THopfieldForm : public QWidget {
     }
     int Spalten() const { return StringGrid1->ColCount(); }
     int Zeilen() const { return StringGrid1->RowCount(); }
+    // The grid's pattern in neuron order (Hopfieldspeicher's cell mapping): "u" is on.
+    Muster Gittermuster() const;
 
     // Lays the window out for h columns and v rows: the grid (20 h + 10) x (21 v + 9) pixels,
     // its width fixed; the pattern counter and its label right of it; the window's client area
@@ -113,6 +116,10 @@ class THopfieldForm : public QWidget {
     void StopBtnClick();
     void FormActivate();
     void FormClose();
+
+  signals:
+    // The user has changed cells: by a click or with "C".
+    void ZellenGeaendert();
 
   protected:
     bool event(QEvent* e) override;
