@@ -6,7 +6,7 @@ set -euo pipefail
 
 pakete=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
         libgtest-dev libgmock-dev libbenchmark-dev libfann-dev
-        qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth x11-apps xdotool fonts-dejavu-core fonts-dejavu-extra)
+        qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core fonts-dejavu-extra)
 if [ "${1:-}" = "--nur-test" ]; then
     pakete=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
             libgtest-dev libgmock-dev libbenchmark-dev libfann-dev qt6-base-dev
