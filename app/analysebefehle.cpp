@@ -18,9 +18,9 @@ void TMainForm::HopfieldAnalyse1Click() {
     });
 }
 
-void TMainForm::gemerkteMusterVergessen() {
+void TMainForm::GemerkteMusterVergessen() {
     GemerkteMuster.clear();
-    Verlauf = {};
+    Rekonstruktion = {};
     analyseNachfuehren();
 }
 
@@ -35,7 +35,7 @@ void TMainForm::analyseNachfuehren() {
 
         Analyseanzeige anzeige;
         anzeige.gemerkt = GemerkteMuster;
-        anzeige.verlauf = &Verlauf;
+        anzeige.verlauf = &Rekonstruktion;
         std::vector<Muster> muster;
         for (const GemerktesMuster& g : GemerkteMuster)
             muster.push_back(g.muster);
@@ -44,7 +44,8 @@ void TMainForm::analyseNachfuehren() {
                            .Passt(AktuellesNetz)) {
             const Muster zustand = Hopfieldfenster->Gittermuster();
             anzeige.analyse = Analysiere(AktuellesNetz, zustand, muster);
-            anzeige.zustandAusVerlauf = Verlauf.Begonnen() && Verlauf.Zustand() == zustand;
+            anzeige.zustandAusVerlauf =
+                Rekonstruktion.Begonnen() && Rekonstruktion.Zustand() == zustand;
         } else {
             anzeige.analyse = Analysiere(AktuellesNetz, muster);
             anzeige.ohneZustand =

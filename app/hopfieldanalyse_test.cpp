@@ -205,7 +205,7 @@ class HopfieldAnalyseTest : public QObject {
         QCOMPARE(gelesen(fenster), ende);
         QCOMPARE(a.ZustandLbl->text(), zustand);
         QCOMPARE(a.EnergieLbl->text(), energieText({H, T}, ende));
-        const std::vector<long double> e = form_->Verlauf.Energien();
+        const std::vector<long double> e = form_->Rekonstruktion.Energien();
         QVERIFY(e.size() >= 2 && std::is_sorted(e.rbegin(), e.rend()));
         QCOMPARE(a.Kurve->Energien(), e);
         for (int k = 0; k < 2; ++k) {

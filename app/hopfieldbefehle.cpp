@@ -105,7 +105,7 @@ void TMainForm::MusterErkennen() {
     fenster->IntEdit1->SetzeNumber(0);
     MusterHolen(*fenster);
     const Muster start = fenster->Gittermuster();
-    Verlauf.Beginnen(start, Energie(AktuellesNetz, start));
+    Rekonstruktion.Beginnen(start, Energie(AktuellesNetz, start));
     analyseNachfuehren();
     std::int32_t durchgaenge = 0;
     while (fenster && !fenster->Abbruch) {
@@ -120,7 +120,7 @@ void TMainForm::MusterErkennen() {
         MusterSetzen(*fenster);
         fenster->IntEdit1->SetzeNumber(durchgaenge);
         const Muster zustand = fenster->Gittermuster();
-        const bool stabil = Verlauf.Durchgang(zustand, Energie(AktuellesNetz, zustand));
+        const bool stabil = Rekonstruktion.Durchgang(zustand, Energie(AktuellesNetz, zustand));
         analyseNachfuehren();
         // The analysis window's settings hold while it is open; without it the recall runs on
         // every Recallpause until "Stop".

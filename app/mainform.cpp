@@ -209,7 +209,7 @@ void TMainForm::ErstNetzSichern() {
 
 void TMainForm::Netzloeschen() {
     AktuellesNetz.Leeren();
-    gemerkteMusterVergessen();
+    GemerkteMusterVergessen();
     // Each window clears its own flag when it closes.
     if (HopfieldfensterOffen) hopfieldfensterSchliessen();
     if (AufgabenfensterOffen) aufgabenfensterSchliessen();
@@ -227,7 +227,7 @@ void TMainForm::NetzSpeichern() {
 }
 
 void TMainForm::netzLadenUndDarstellen() {
-    gemerkteMusterVergessen();
+    GemerkteMusterVergessen();
     AktuellesNetz.Laden(Dateiname);
     AktuellesNetz.Gesichert = true;
     if (!NetzVorhanden || !Netzfenster) {

@@ -94,7 +94,7 @@ class TMainForm : public QMainWindow,
     // built, opened or cleared, in memory only; the course of the last recall; the recall's pace
     // and stop setting, which apply while the analysis window is open.
     std::vector<GemerktesMuster> GemerkteMuster;
-    Rekonstruktionsverlauf Verlauf;
+    Rekonstruktionsverlauf Rekonstruktion;
     Analyseeinstellungen Einstellungen;
 
     // The dialogs that live for the whole run; main() creates them after the main window.
@@ -136,6 +136,10 @@ class TMainForm : public QMainWindow,
     void HopfieldBtnClick();
     // Opens the analysis window, or brings the open one to the front (analysebefehle.cpp).
     void HopfieldAnalyse1Click();
+    // Forgets the stored patterns and the last recall. For every command that puts another net
+    // in place (built, opened, cleared, or an earlier state brought back): the patterns no longer
+    // say what its weights hold.
+    void GemerkteMusterVergessen();
 
     // The start-up part: net window size and the command-line file. Runs once, right after
     // the main window is first shown.
@@ -195,8 +199,6 @@ class TMainForm : public QMainWindow,
     void titelSetzen();
     void aufgabenfensterSchliessen();
     void hopfieldfensterSchliessen();
-    // Forgets the stored patterns and the last recall: the net is new.
-    void gemerkteMusterVergessen();
     // Forgets the stored patterns once the neuron count no longer fits them, and shows the
     // analysis of the net and the pattern window's state in the analysis window, if it is open.
     void analyseNachfuehren();
