@@ -94,9 +94,10 @@ class TNetz {
     std::vector<std::unique_ptr<TGrafikNeuron>> neuronen_;
 };
 
-// True when both nets hold the same bits in every field: flags, matrices, deltas and every field
-// of every neuron (floats compared by their bits, so -0 differs from +0 and a NaN equals the same
-// NaN). The remembered input sums are a cache, not state, and are not compared.
+// True when both nets hold the same bits in every field: flags, matrices, deltas, the record of
+// the last learning step and every field of every neuron (floats compared by their bits, so -0
+// differs from +0 and a NaN equals the same NaN). The remembered input sums are a cache, not state,
+// and are not compared.
 bool GleichBitweise(const TNetz& a, const TNetz& b);
 
 } // namespace nervalo

@@ -30,12 +30,22 @@ bool neuronGleich(const TGrafikNeuron& a, const TGrafikNeuron& b) {
            a.Y == b.Y && a.Bezeichnung == b.Bezeichnung && a.Anzeige == b.Anzeige;
 }
 
+// Every field of the record of the last learning step.
+bool protokollGleich(const Lernprotokoll& a, const Lernprotokoll& b) {
+    return a.vorhanden == b.vorhanden && a.vorwaertsDavor == b.vorwaertsDavor &&
+           a.anzahl == b.anzahl && bitsGleich(a.sigma, b.sigma) && a.berechnet == b.berechnet &&
+           bitsGleich(a.gelernt, b.gelernt) && bitsGleich(a.output, b.output) &&
+           bitsGleich(a.schichttyp, b.schichttyp) && bitsGleich(a.sollwert, b.sollwert) &&
+           bitsGleich(a.eingabesumme, b.eingabesumme) && bitsGleich(a.ableitung, b.ableitung) &&
+           bitsGleich(a.deltasumme, b.deltasumme) && bitsGleich(a.vorher, b.vorher);
+}
+
 } // namespace
 
 TNetz::TNetz(const TNetz& anderes)
     : Darstellung(anderes.Darstellung), Verbindungsmatrix(anderes.Verbindungsmatrix),
       Gewichtsmatrix(anderes.Gewichtsmatrix), Delta(anderes.Delta), Gesichert(anderes.Gesichert),
-      Netztyp(anderes.Netztyp) {
+      Netztyp(anderes.Netztyp), Protokoll(anderes.Protokoll) {
     neuronen_.reserve(anderes.neuronen_.size());
     for (const auto& n : anderes.neuronen_)
         neuronen_.push_back(std::make_unique<TGrafikNeuron>(*n));
@@ -50,7 +60,8 @@ bool GleichBitweise(const TNetz& a, const TNetz& b) {
     if (a.Anzahl() != b.Anzahl() || !bitsGleich(a.Darstellung, b.Darstellung) ||
         !bitsGleich(a.Verbindungsmatrix, b.Verbindungsmatrix) ||
         !bitsGleich(a.Gewichtsmatrix, b.Gewichtsmatrix) || !bitsGleich(a.Delta, b.Delta) ||
-        a.Gesichert != b.Gesichert || !bitsGleich(a.Netztyp, b.Netztyp))
+        a.Gesichert != b.Gesichert || !bitsGleich(a.Netztyp, b.Netztyp) ||
+        !protokollGleich(a.Protokoll, b.Protokoll))
         return false;
     for (int i = 0; i < a.Anzahl(); ++i)
         if (!neuronGleich(a.Neuron(i), b.Neuron(i))) return false;

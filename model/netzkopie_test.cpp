@@ -85,6 +85,10 @@ TEST(Netzkopie, JedesFeldZaehlt) {
         {"Y", [](TNetz& n) { n.Neuron(0).Y = 1; }},
         {"Bezeichnung", [](TNetz& n) { n.Neuron(0).Bezeichnung = "N0 "; }},
         {"Anzeige", [](TNetz& n) { n.Neuron(0).Anzeige = 0; }},
+        {"Lernschritt", [](TNetz& n) { n.Backpropagiere(1.0f); }},
+        {"Lernschritt vorhanden", [](TNetz& n) { n.Protokoll.vorhanden = true; }},
+        {"Gewicht vor dem Lernschritt", [](TNetz& n) { n.Protokoll.vorher[1][2] = -0.0f; }},
+        {"Ableitung im Lernschritt", [](TNetz& n) { n.Protokoll.ableitung[2] = 0.25f; }},
     };
     const TNetz original = beispiel();
     for (const auto& [name, aendere] : aenderungen) {
