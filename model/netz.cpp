@@ -111,7 +111,7 @@ void TNetz::PropagiereNeuron(int i) {
 void TNetz::Leeren() {
     Verbindungsmatrix = Matrix{};
     Gewichtsmatrix = Matrix{};
-    neuronen_.clear();
+    neuronen_.Leeren();
     Protokoll.vorhanden = false;
     Gesichert = true;
     Netztyp = Netztyp::KeinTyp;
@@ -125,7 +125,7 @@ void TNetz::LoescheLetztesNeuron() {
         Trenne(letztes, i);
         Trenne(i, letztes);
     }
-    neuronen_.pop_back();
+    neuronen_.EntferneLetztes();
 }
 
 void TNetz::BerechneDelta(int i) {

@@ -8,6 +8,7 @@
 
 #include "lernprotokoll.h"
 #include "neuron.h"
+#include "neuronenliste.h"
 
 namespace nervalo {
 
@@ -26,16 +27,11 @@ inline constexpr int MaxNeuronen = 60;
 // The net: an ordered list of neurons (a neuron's number is its list index), the connection
 // and weight matrices, the backpropagation deltas and a few flags.
 // Invariant: every matrix entry whose row or column is not a neuron number is 0.
+// A copy holds every field and owns copies of the neurons: changing it leaves the original
+// untouched (the learning curve, the decision map and undo work on copies). Nothing here lists
+// the fields for it, so a field added to the net is copied as well.
 class TNetz {
   public:
-    TNetz() = default;
-    // A copy owns copies of the neurons: changing it leaves the original untouched (the learning
-    // curve, the decision map and undo work on copies).
-    TNetz(const TNetz& anderes);
-    TNetz& operator=(const TNetz& anderes);
-    TNetz(TNetz&&) noexcept = default;
-    TNetz& operator=(TNetz&&) noexcept = default;
-
     std::uint8_t Darstellung = GewichteZeigen | PfeileZeigen;
     Matrix Verbindungsmatrix{}; // 0 none, 1.0 one-way, 2.0 part of a two-way pair
     Matrix Gewichtsmatrix{};
@@ -46,10 +42,10 @@ class TNetz {
     Lernprotokoll Protokoll;
 
     // The neuron list.
-    int Anzahl() const { return static_cast<int>(neuronen_.size()); }
-    TGrafikNeuron& Neuron(int i) { return *neuronen_[i]; }
-    const TGrafikNeuron& Neuron(int i) const { return *neuronen_[i]; }
-    void Hinzufuegen(std::unique_ptr<TGrafikNeuron> n) { neuronen_.push_back(std::move(n)); }
+    int Anzahl() const { return neuronen_.Anzahl(); }
+    TGrafikNeuron& Neuron(int i) { return neuronen_[i]; }
+    const TGrafikNeuron& Neuron(int i) const { return neuronen_[i]; }
+    void Hinzufuegen(std::unique_ptr<TGrafikNeuron> n) { neuronen_.Anhaengen(std::move(n)); }
 
     void Verbinde(int a, int b);
     void VerbindeBeide(int a, int b);
@@ -91,7 +87,7 @@ class TNetz {
     // SetzeGewicht without ending the record of the last step.
     void gewichtSetzen(int a, int b, float w);
 
-    std::vector<std::unique_ptr<TGrafikNeuron>> neuronen_;
+    Neuronenliste neuronen_;
 };
 
 // True when both nets hold the same bits in every field: flags, matrices, deltas, the record of

@@ -1,4 +1,5 @@
-// Copying a net and comparing two nets bit for bit.
+// Comparing two nets bit for bit.
+#include <array>
 #include <cstring>
 #include <type_traits>
 
@@ -13,9 +14,8 @@ template <typename T> bool bitsGleich(const T& a, const T& b) {
 }
 
 bool slotsGleich(const Slotwerte& a, const Slotwerte& b) {
-    for (int i = 0; i < Slots; ++i)
-        if (!bitsGleich(a[i], b[i])) return false;
-    return true;
+    using Werte = std::array<float, Slots>;
+    return bitsGleich(static_cast<const Werte&>(a), static_cast<const Werte&>(b));
 }
 
 // Every field of a drawn neuron; a new field belongs here too.
@@ -41,20 +41,6 @@ bool protokollGleich(const Lernprotokoll& a, const Lernprotokoll& b) {
 }
 
 } // namespace
-
-TNetz::TNetz(const TNetz& anderes)
-    : Darstellung(anderes.Darstellung), Verbindungsmatrix(anderes.Verbindungsmatrix),
-      Gewichtsmatrix(anderes.Gewichtsmatrix), Delta(anderes.Delta), Gesichert(anderes.Gesichert),
-      Netztyp(anderes.Netztyp), Protokoll(anderes.Protokoll) {
-    neuronen_.reserve(anderes.neuronen_.size());
-    for (const auto& n : anderes.neuronen_)
-        neuronen_.push_back(std::make_unique<TGrafikNeuron>(*n));
-}
-
-TNetz& TNetz::operator=(const TNetz& anderes) {
-    if (this != &anderes) *this = TNetz(anderes);
-    return *this;
-}
 
 bool GleichBitweise(const TNetz& a, const TNetz& b) {
     if (a.Anzahl() != b.Anzahl() || !bitsGleich(a.Darstellung, b.Darstellung) ||

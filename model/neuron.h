@@ -28,10 +28,14 @@ class Slotwerte {
   public:
     float operator[](std::size_t i) const { return werte_[i]; }
     operator const std::array<float, Slots>&() const { return werte_; }
+    Slotwerte() = default;
+    Slotwerte(const Slotwerte&) = default;
     bool operator==(const Slotwerte&) const = default;
 
   private:
     friend class TNeuron;
+    // Only a whole neuron is assigned: slots assigned alone would leave its sum stale.
+    Slotwerte& operator=(const Slotwerte&) = default;
     std::array<float, Slots> werte_{};
 };
 
@@ -59,11 +63,11 @@ class TNeuron {
     // again for the derivative.
     // (Parameters here are not called "slots": that is a macro where Qt is included.)
     float Inputsumme(int anzahl = Slots) const {
-        if (anzahl != gemerkteSlots_) {
-            gemerkteSumme_ = summe(anzahl);
-            gemerkteSlots_ = anzahl;
+        if (anzahl != gemerkt_.anzahl) {
+            gemerkt_.summe = summe(anzahl);
+            gemerkt_.anzahl = anzahl;
         }
-        return gemerkteSumme_;
+        return gemerkt_.summe;
     }
     float Aktion(float x) const;
     float Ableitung(int slots = Slots) const;
@@ -71,22 +75,32 @@ class TNeuron {
     void BerechneOutput(int slots = Slots);
     void SetzeInput(int i, float v) {
         Inputs.werte_[i] = v;
-        gemerkteSlots_ = KeineSumme;
+        gemerkt_.anzahl = KeineSumme;
         if (Schichttyp == Schichttyp::Inputschicht) Schichttyp = Schichttyp::Hiddenschicht;
     }
     void SetzeGewicht(int i, float w) {
         Gewichte.werte_[i] = w;
-        gemerkteSlots_ = KeineSumme;
+        gemerkt_.anzahl = KeineSumme;
     }
     void SetzeOutput(float v);
     void SetzeInputAnzahl(std::int32_t n);
 
   private:
     float summe(int anzahl) const;
-    // The input sum over gemerkteSlots_ slots, or KeineSumme. Not for use from several threads.
     static constexpr int KeineSumme = -1;
-    mutable int gemerkteSlots_ = KeineSumme;
-    mutable float gemerkteSumme_ = 0.0f;
+    // The input sum over `anzahl` slots, or KeineSumme. A copied or assigned neuron starts
+    // without one and computes it from its own slots. Not for use from several threads.
+    struct GemerkteSumme {
+        int anzahl = KeineSumme;
+        float summe = 0.0f;
+        GemerkteSumme() = default;
+        GemerkteSumme(const GemerkteSumme&) {}
+        GemerkteSumme& operator=(const GemerkteSumme&) {
+            anzahl = KeineSumme;
+            return *this;
+        }
+    };
+    mutable GemerkteSumme gemerkt_;
 };
 
 // Display field Anzeige: bit 2 (value 4) draws label and output.
