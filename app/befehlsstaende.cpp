@@ -17,6 +17,8 @@ Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
 
     b[K::NetzSpeichern].aktiv = netz;
     b[K::Bearbeiten].aktiv = netz;
+    b[K::BildSpeichern].aktiv = netz;
+    b[K::Drucken].aktiv = netz;
     b[K::NeueLernaufgabe].aktiv = aufgaben;
     b[K::Perzeptronaufgabe].aktiv = perzeptron;
     b[K::Hopfieldaufgabe].aktiv = hopfield;

@@ -44,9 +44,11 @@ enum class Kommando {
     BewegeWerkzeug,
     PfeilWerkzeug,
     DoppelPfeilWerkzeug,
-    TestNeuron, // EinNeuronBtn, "Neuron"
-    Tutorium,   // "Tutorium"
-    Info,       // "Info ..."
+    TestNeuron,    // EinNeuronBtn, "Neuron"
+    Tutorium,      // "Tutorium"
+    Info,          // "Info ..."
+    BildSpeichern, // "Bild speichern unter..."
+    Drucken,       // "Drucken..."
     Anzahl
 };
 

@@ -26,6 +26,17 @@ const std::pair<Kommando, const char*> Abhaengige[] = {
     {K::Pfeile, "Pfeile"},
     {K::Gewichte, "Gewichte"}};
 
+// The commands that need the net window and nothing else: the net's picture as a file and on
+// paper.
+const Kommando MitNetzfenster[] = {K::BildSpeichern, K::Drucken};
+
+bool abhaengig(Kommando k) {
+    return std::any_of(std::begin(Abhaengige), std::end(Abhaengige),
+                       [k](const auto& a) { return a.first == k; }) ||
+           std::find(std::begin(MitNetzfenster), std::end(MitNetzfenster), k) !=
+               std::end(MitNetzfenster);
+}
+
 // The state as one line: the commands above that are enabled, those that are checked, the net
 // type label and whether the tool panel shows.
 QString zeile(const Befehlsstaende& b) {
@@ -113,11 +124,18 @@ class BefehlsstaendeTest : public QObject {
             // Every other command is always there and, with no tool and no grid, unchecked.
             for (int i = 0; i < static_cast<int>(K::Anzahl); ++i) {
                 const auto k = static_cast<Kommando>(i);
-                if (std::none_of(std::begin(Abhaengige), std::end(Abhaengige),
-                                 [k](const auto& a) { return a.first == k; }))
+                if (!abhaengig(k))
                     QVERIFY2(b[k].aktiv && !b[k].haken, qPrintable(QString::number(i)));
             }
         }
+    }
+
+    void mitNetzfenster() {
+        for (const Fall& f : Faelle)
+            for (Kommando k : MitNetzfenster) {
+                const Befehlsstand stand = BefehleAbleiten(f.zustand)[k];
+                QVERIFY2(stand.aktiv == f.zustand.netzfenster && !stand.haken, f.name);
+            }
     }
 
     // The mode button of the chosen tool is down, the others up; the grid follows its switch.

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 #include "speicherdialog.h"
 
@@ -49,15 +50,26 @@ class QtDialoge : public Dialoge {
         return dlg.selectedFiles().first().toStdString();
     }
     std::optional<std::string> DateiSpeichern(const DateiDialog& d) override {
+        const auto wahl = DateiSpeichernMitFilter(d);
+        if (!wahl) return std::nullopt;
+        return wahl->pfad;
+    }
+    std::optional<Dateiwahl> DateiSpeichernMitFilter(const DateiDialog& d) override {
         SpeicherDialog dlg(QApplication::activeWindow(), d);
         for (;;) {
             if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
                 return std::nullopt;
             // Checked once more as the dialog returns, whichever dialog the desktop provides.
             const std::string fehlt = dlg.OrdnerFehlt(dlg.selectedFiles().first());
-            if (fehlt.empty()) return mitEndung(dlg.selectedFiles().first(), d.endung);
+            if (fehlt.empty())
+                return Dateiwahl{mitEndung(dlg.selectedFiles().first(), dlg.Endung()),
+                                 dlg.GewaehlterFilter()};
             Fehler(fehlt);
         }
+    }
+    bool Drucken(QPrinter& drucker) override {
+        QPrintDialog dlg(&drucker, QApplication::activeWindow());
+        return dlg.exec() == QDialog::Accepted;
     }
     std::string EingabeBox(const std::string& titel, const std::string& frage,
                            const std::string& vorgabe) override {

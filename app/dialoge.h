@@ -8,12 +8,13 @@
 #include "meldungen.h"
 
 class QDialog;
+class QPrinter;
 
 namespace nervalo {
 
 struct DateiDialog {
     std::string titel;                 // "Netz laden"
-    std::string filter;                // "Netz (*.net)|*.net"
+    std::string filter;                // "Netz (*.net)|*.net", several as "A (*.a)|*.a|B (*.b)|*.b"
     std::string endung;                // default extension without dot, may be empty
     bool mussExistieren = false;       // open: the file must exist
     bool ueberschreibenFragen = false; // save: confirm overwriting
@@ -26,6 +27,15 @@ class Dialoge : public Meldungen {
     // when the user typed none.
     virtual std::optional<std::string> DateiOeffnen(const DateiDialog& d) = 0;
     virtual std::optional<std::string> DateiSpeichern(const DateiDialog& d) = 0;
+    // A save dialog with several filters: the path and the number of the chosen filter (from 0);
+    // the default extension is the chosen filter's. nullopt when cancelled.
+    struct Dateiwahl {
+        std::string pfad;
+        int filter = 0;
+    };
+    virtual std::optional<Dateiwahl> DateiSpeichernMitFilter(const DateiDialog& d) = 0;
+    // The print dialog for drucker; true when the user chose to print.
+    virtual bool Drucken(QPrinter& drucker) = 0;
     // One-line input box: returns the typed text on OK and the preset text on Cancel.
     virtual std::string EingabeBox(const std::string& titel, const std::string& frage,
                                    const std::string& vorgabe) = 0;

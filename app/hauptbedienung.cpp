@@ -99,6 +99,10 @@ void Hauptbedienung::menueAnlegen(QMainWindow& fenster) {
     eintrag(datei, K::AufgabeOeffnen, "Lernaufgabeffnen1", "Lernaufgabe öffnen");
     eintrag(datei, K::AufgabeSpeichern, "Lernaufgabespeichernunter1",
             "Lernaufgabe speichern unter...");
+    // The net's picture as a file and on paper: before "Beenden", which stays last.
+    datei->addSeparator();
+    eintrag(datei, K::BildSpeichern, "Bildspeichernunter1", "Bild speichern unter...");
+    eintrag(datei, K::Drucken, "Drucken1", "Drucken...");
     datei->addSeparator();
     eintrag(datei, K::Beenden, "Beenden1", "Beenden");
 

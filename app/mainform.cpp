@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -70,6 +71,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
     befehleVerbinden();
 
     UrlOeffnen = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    Heute = [] { return QDate::currentDate(); };
 
     AktuellesNetz.Gesichert = true;
     AktuellesNetz.Darstellung = GewichteZeigen | PfeileZeigen;
@@ -114,6 +116,8 @@ void TMainForm::befehleVerbinden() {
         {K::SigmaFestlegen, &TMainForm::SigmaBtnClick},
         {K::SpezielleNetze, &TMainForm::NetztypBtnClick},
         {K::Kopieren, &TMainForm::KopierenBtnClick},
+        {K::BildSpeichern, &TMainForm::BildSpeichernClick},
+        {K::Drucken, &TMainForm::DruckenClick},
         {K::Pfeile, &TMainForm::Pfeile1Click},
         {K::Gewichte, &TMainForm::Gewichte1Click},
         {K::Raster, &TMainForm::Raster1Click},

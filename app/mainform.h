@@ -27,6 +27,7 @@
 #include "rekonstruktionsverlauf.h"
 
 class QMdiArea;
+class QDate;
 class QUrl;
 
 namespace nervalo {
@@ -59,6 +60,7 @@ extern const DateiDialog OpenDialog1; // open a net
 extern const DateiDialog SaveDialog1; // save a net
 extern const DateiDialog OpenDialog2; // open a learning task
 extern const DateiDialog SaveDialog2; // save a learning task
+extern const DateiDialog BildDialog;  // save the net's picture: PNG or SVG
 
 class TMainForm : public QMainWindow,
                   public EditorUmgebung,
@@ -105,6 +107,8 @@ class TMainForm : public QMainWindow,
 
     // Opens a web page in the default browser; tests replace it.
     std::function<bool(const QUrl&)> UrlOeffnen;
+    // Today's date, printed in the footer of a page; tests set it.
+    std::function<QDate()> Heute;
     // Wait between two passes of the recall in milliseconds; tests shorten it.
     std::int64_t Recallpause = 2000;
 
@@ -124,6 +128,9 @@ class TMainForm : public QMainWindow,
     void Inhalt1Click();
     void Info1Click();
     void Beenden1Click();
+    // The net's picture as a PNG or SVG file, and printed (bildbefehle.cpp).
+    void BildSpeichernClick();
+    void DruckenClick();
     // Training (trainingsbefehle.cpp).
     void TrainiereBtnClick();
     void AufgLadenBtnClick();

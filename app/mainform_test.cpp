@@ -137,10 +137,11 @@ class MainFormTest : public QObject {
                 t << (a->isSeparator() ? "—" : a->text());
             return t;
         };
-        QCOMPARE(texte(menue(*form_, "Datei1")),
-                 QStringList({"Neues Netz", "Netz öffnen", "Netz speichern unter ...", "—",
-                              "Neue Lernaufgabe", "Lernaufgabe öffnen",
-                              "Lernaufgabe speichern unter...", "—", "Beenden"}));
+        QCOMPARE(
+            texte(menue(*form_, "Datei1")),
+            QStringList({"Neues Netz", "Netz öffnen", "Netz speichern unter ...", "—",
+                         "Neue Lernaufgabe", "Lernaufgabe öffnen", "Lernaufgabe speichern unter...",
+                         "—", "Bild speichern unter...", "Drucken...", "—", "Beenden"}));
         QCOMPARE(texte(menue(*form_, "NeueLernaufgabe1")),
                  QStringList({"3-schichtiges Perzeptron", "Hopfield-Netz"}));
         QCOMPARE(

@@ -32,6 +32,14 @@ std::optional<std::string> SelbsttestDialoge::DateiOeffnen(const DateiDialog& d)
 std::optional<std::string> SelbsttestDialoge::DateiSpeichern(const DateiDialog& d) {
     return DateiOeffnen(d);
 }
+std::optional<Dialoge::Dateiwahl> SelbsttestDialoge::DateiSpeichernMitFilter(const DateiDialog& d) {
+    DateiOeffnen(d);
+    return std::nullopt;
+}
+bool SelbsttestDialoge::Drucken(QPrinter&) {
+    gezeigt.push_back("Druckdialog");
+    return false;
+}
 std::string SelbsttestDialoge::EingabeBox(const std::string& titel, const std::string& frage,
                                           const std::string& vorgabe) {
     return EingabeFrage(titel, frage, vorgabe).value_or(vorgabe);

@@ -27,6 +27,8 @@ class SelbsttestDialoge : public Dialoge {
     bool Frage(const std::string& text) override;
     std::optional<std::string> DateiOeffnen(const DateiDialog& d) override;
     std::optional<std::string> DateiSpeichern(const DateiDialog& d) override;
+    std::optional<Dateiwahl> DateiSpeichernMitFilter(const DateiDialog& d) override;
+    bool Drucken(QPrinter& drucker) override;
     std::string EingabeBox(const std::string& titel, const std::string& frage,
                            const std::string& vorgabe) override;
     std::optional<std::string> EingabeFrage(const std::string& titel, const std::string& frage,

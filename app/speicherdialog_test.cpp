@@ -1,4 +1,5 @@
 // The save dialog refuses a name in a missing folder while it is open, and takes every other.
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -58,6 +59,45 @@ class SpeicherDialogTest : public QObject {
             QVERIFY(dlg.isVisible());
             QVERIFY((dialoge.liste == std::vector<test::Meldung>{{'F', text}}));
         }
+    }
+
+    // With several filters the name without an extension gets the chosen filter's.
+    void endungNachFilter_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("erster") << 0 << "bild"
+                                << "bild.png";
+        QTest::newRow("zweiter") << 1 << "bild"
+                                 << "bild.svg";
+        QTest::newRow("zurück zum ersten") << -1 << "bild"
+                                           << "bild.png";
+        QTest::newRow("eigene Endung") << 1 << "bild.png"
+                                       << "bild.png";
+    }
+    void endungNachFilter() {
+        QFETCH(int, filter);
+        QFETCH(QString, name);
+        QFETCH(QString, datei);
+        QTemporaryDir dir;
+        test::TestDialoge dialoge;
+        SpeicherDialog dlg(
+            nullptr, {"Bild speichern", "PNG (*.png)|*.png|SVG (*.svg)|*.svg", "png", false, true});
+        dlg.setOption(QFileDialog::DontUseNativeDialog);
+        dlg.setDirectory(dir.path());
+        dlg.show();
+        // The user picks the filter in the dialog's list (-1: the second, then the first again).
+        auto* liste = dlg.findChild<QComboBox*>("fileTypeCombo");
+        QVERIFY(liste);
+        for (int i : filter < 0 ? QList<int>{1, 0} : QList<int>{filter}) {
+            liste->setCurrentIndex(i);
+            emit liste->activated(i);
+            emit liste->textActivated(liste->itemText(i));
+        }
+        dlg.selectFile(name);
+        dlg.accept();
+        QCOMPARE(dlg.GewaehlterFilter(), std::max(filter, 0));
+        QCOMPARE(QFileInfo(dlg.selectedFiles().first()).fileName(), datei);
     }
 };
 

@@ -34,6 +34,13 @@ class TestDialoge : public Dialoge {
         dateiDialoge.push_back(d);
         return naechste(dateien, "DateiSpeichern");
     }
+    std::optional<Dateiwahl> DateiSpeichernMitFilter(const DateiDialog& d) override {
+        dateiDialoge.push_back(d);
+        return naechste(dateiwahlen, "DateiSpeichernMitFilter");
+    }
+    // The script may set the printer up (a PDF file instead of a real printer) and returns
+    // whether the user chose to print.
+    bool Drucken(QPrinter& drucker) override { return naechste(druckdialoge, "Drucken")(drucker); }
     std::string EingabeBox(const std::string& titel, const std::string& frage,
                            const std::string& vorgabe) override {
         return EingabeFrage(titel, frage, vorgabe).value_or(vorgabe);
@@ -50,10 +57,12 @@ class TestDialoge : public Dialoge {
     }
 
     std::vector<Meldung> liste;
-    std::deque<bool> fragen;                            // answers to yes/no warnings
-    std::deque<std::optional<std::string>> dateien;     // chosen files, nullopt = cancel
-    std::deque<std::optional<std::string>> eingaben;    // typed texts, nullopt = cancel
-    std::deque<std::function<int(QDialog&)>> modal;     // scripts for modal dialogs
+    std::deque<bool> fragen;                          // answers to yes/no warnings
+    std::deque<std::optional<std::string>> dateien;   // chosen files, nullopt = cancel
+    std::deque<std::optional<std::string>> eingaben;  // typed texts, nullopt = cancel
+    std::deque<std::function<int(QDialog&)>> modal;   // scripts for modal dialogs
+    std::deque<std::optional<Dateiwahl>> dateiwahlen; // chosen file and filter, nullopt = cancel
+    std::deque<std::function<bool(QPrinter&)>> druckdialoge; // scripts for the print dialog
     std::vector<DateiDialog> dateiDialoge;
     std::vector<std::string> eingabeFragen;
     std::vector<std::string> modalGezeigt;

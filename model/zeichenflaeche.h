@@ -20,6 +20,11 @@ inline constexpr Farbe Gruen{0, 255, 0};
 inline constexpr Farbe Blau{0, 0, 255};
 inline constexpr Farbe Gelb{255, 255, 0};
 
+// Size of the net's picture: the one on the clipboard, and a saved or printed one. What lies
+// beyond it is cut off.
+inline constexpr int BildBreite = 1300;
+inline constexpr int BildHoehe = 800;
+
 // How the pen combines with the picture. In NichtXor mode (the inverted exclusive-or of pen and
 // picture) a shape drawn twice at the same place leaves the picture as it was; the editor uses it
 // for the rubber band and for dragging a neuron.

@@ -15,10 +15,6 @@ namespace {
 
 Zwischenablage* ablage = nullptr;
 
-// Size of the clipboard picture.
-constexpr int BildBreite = 1300;
-constexpr int BildHoehe = 800;
-
 // Coordinates are formed in 64 bits and clamped to int, so that centres far out (a damaged net
 // file may hold any Int32) cannot overflow; such points lie off every surface anyway.
 int punkt(std::int64_t v) {

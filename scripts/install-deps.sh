@@ -6,14 +6,14 @@ set -euo pipefail
 
 pakete=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
         libgtest-dev libgmock-dev libbenchmark-dev libfann-dev
-        qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core fonts-dejavu-extra)
+        qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev xvfb xauth x11-apps xdotool imagemagick fonts-dejavu-core fonts-dejavu-extra)
 if [ "${1:-}" = "--nur-test" ]; then
     pakete=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-            libgtest-dev libgmock-dev libbenchmark-dev libfann-dev qt6-base-dev
+            libgtest-dev libgmock-dev libbenchmark-dev libfann-dev qt6-base-dev qt6-svg-dev
             qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-dejavu-extra)
 elif [ "${1:-}" = "--paket" ]; then
     # Building the Debian package and checking it (scripts/paket.sh, scripts/paket-pruefen.sh).
-    pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
+    pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
             dpkg-dev file lintian desktop-file-utils appstream shared-mime-info)
 fi
 

@@ -11,10 +11,6 @@
 namespace nervalo {
 namespace {
 
-QColor qfarbe(Farbe f) {
-    return QColor(f.r, f.g, f.b);
-}
-
 std::uint64_t farbschluessel(Farbe f) {
     return (static_cast<std::uint64_t>(f.r) << 16) | (static_cast<std::uint64_t>(f.g) << 8) | f.b;
 }
@@ -135,7 +131,7 @@ void QtZeichenflaeche::Ellipse(int x1, int y1, int x2, int y2) {
     // (the outline lies right of and below the mathematical edge), so a rectangle one pixel
     // narrower than the box covers the pixels from x1 to x2 and from y1 to y2, both included:
     // a neuron at (100, 100) with radius 22 spans x = 78 .. 122.
-    maler_.setBrush(qfarbe(fuellfarbe_));
+    maler_.setBrush(QtFarbe(fuellfarbe_));
     maler_.drawEllipse(QRect(links, oben, b, h));
 }
 
@@ -149,7 +145,7 @@ const QtZeichenflaeche::Stempel& QtZeichenflaeche::EllipsenStempel(int breite, i
     QPainter p(&bild);
     ohneGlaettung(p);
     p.setPen(Stift);
-    p.setBrush(qfarbe(fuellfarbe_));
+    p.setBrush(QtFarbe(fuellfarbe_));
     p.drawEllipse(QRect(0, 0, breite, hoehe));
     p.end();
     return ellipsen_.emplace(schluessel, Stempel{std::move(bild), QPoint(0, 0)}).first->second;
@@ -310,8 +306,8 @@ const QtZeichenflaeche::Stempel& QtZeichenflaeche::TextStempel(TextEintrag& eint
     ohneGlaettung(p);
     p.setFont(schrift_);
     p.translate(-ganz.topLeft());
-    p.fillRect(hintergrund, qfarbe(fuellfarbe_));
-    p.setPen(qfarbe(schriftfarbe_));
+    p.fillRect(hintergrund, QtFarbe(fuellfarbe_));
+    p.setPen(QtFarbe(schriftfarbe_));
     p.drawText(QPoint(0, oberlaenge_), s);
     p.end();
     // Usually every glyph stays inside the background; then the stamp is just that opaque
@@ -344,8 +340,8 @@ void QtZeichenflaeche::Text(int x, int y, const std::string& text) {
     }
     // Opaque text: the rectangle behind the glyphs in the fill colour, then the glyphs in the
     // text colour, both in the current pen mode.
-    maler_.fillRect(QRect(x, y, breite, zeilenhoehe_), qfarbe(fuellfarbe_));
-    maler_.setPen(qfarbe(schriftfarbe_));
+    maler_.fillRect(QRect(x, y, breite, zeilenhoehe_), QtFarbe(fuellfarbe_));
+    maler_.setPen(QtFarbe(schriftfarbe_));
     maler_.drawText(QPoint(x, y + oberlaenge_), QString::fromStdString(text));
     maler_.setPen(Stift);
 }
@@ -369,7 +365,7 @@ void QtZeichenflaeche::Rechteck(int x1, int y1, int x2, int y2) {
     }
     maler_.fillRect(QRect(static_cast<int>(links), static_cast<int>(oben),
                           static_cast<int>(rechts - links), static_cast<int>(unten - oben)),
-                    qfarbe(fuellfarbe_));
+                    QtFarbe(fuellfarbe_));
 }
 
 void QtZeichenflaeche::SetzeStiftmodus(StiftModus m) {
@@ -379,7 +375,7 @@ void QtZeichenflaeche::SetzeStiftmodus(StiftModus m) {
 
 void QtZeichenflaeche::Leeren(Farbe f) {
     maler_.setCompositionMode(QPainter::CompositionMode_Source);
-    maler_.fillRect(bild_.rect(), qfarbe(f));
+    maler_.fillRect(bild_.rect(), QtFarbe(f));
     maler_.setCompositionMode(qtModus(modus_));
 }
 

@@ -22,6 +22,10 @@ namespace nervalo {
 // height of 13 pixels (a text line is about 16 pixels high), drawn without antialiasing.
 QFont NetzSchrift();
 
+inline QColor QtFarbe(Farbe f) {
+    return QColor(f.r, f.g, f.b);
+}
+
 class QtZeichenflaeche : public Zeichenflaeche {
   public:
     // Paints on bild (Format_RGB32) from now until the surface is destroyed. bild must outlive
