@@ -5,6 +5,7 @@
 
 #include "fehler.h"
 #include "probelauf.h"
+#include "vektorregister.h"
 
 namespace nervalo {
 
@@ -68,6 +69,7 @@ float Kartenstelle(double von, double bis, int i, int n) {
 
 std::vector<float> BerechneKarte(const TNetz& netz, int eingabeX, int eingabeY, int ausgabe,
                                  const Kartenbereich& b, int n) {
+    VektorregisterFreigeben();
     Probelauf lauf(netz);
     std::vector<float> werte(static_cast<std::size_t>(n) * n);
     for (int j = 0; j < n; ++j) {

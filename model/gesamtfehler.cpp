@@ -2,6 +2,7 @@
 
 #include "fehler.h"
 #include "probelauf.h"
+#include "vektorregister.h"
 
 namespace nervalo {
 
@@ -14,6 +15,7 @@ double Gesamtfehler(const TNetz& netz, const Lernzuordnung& zuordnung,
         for (int s = 0; s < zuordnung.Spaltenzahl(); ++s)
             if (!zeile[s]) throw Fehler("Nicht jede Zelle der Aufgabentabelle enthält eine Zahl.");
     }
+    VektorregisterFreigeben();
     Probelauf lauf(netz);
     double summe = 0.0;
     for (const Aufgabenzeile& zeile : tabelle) {
