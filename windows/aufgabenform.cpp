@@ -384,6 +384,7 @@ void TAufgabenForm::TaBtnClick() {
 
 void TAufgabenForm::BitBtn1Click() {
     Abbruch = true;
+    emit AbbruchVerlangt();
 }
 
 void TAufgabenForm::StringGrid1Click() {
@@ -398,6 +399,7 @@ void TAufgabenForm::StringGrid1KeyPress(QChar& key) {
 
 void TAufgabenForm::FormClose() {
     Abbruch = true;
+    emit AbbruchVerlangt();
     if (geschlossen_) return;
     geschlossen_ = true;
     Befehl([&] { umgebung_.AufgabenfensterGeschlossen(); });

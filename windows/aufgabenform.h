@@ -94,6 +94,8 @@ class TAufgabenForm : public QWidget {
   signals:
     // A training loop has returned (also a nested one, and one that ended with an error).
     void SchleifeBeendet();
+    // "Stop" or the close box has set Abbruch: a step that waits for its turn ends the wait.
+    void AbbruchVerlangt();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
