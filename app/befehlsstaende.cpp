@@ -1,5 +1,7 @@
 #include "befehlsstaende.h"
 
+#include <utility>
+
 namespace nervalo {
 
 Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
@@ -31,6 +33,13 @@ Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
     b[K::Pfeile].haken = pfeile;
     b[K::Gewichte] = {pfeile, static_cast<bool>(z.darstellung & GewichteZeigen)};
     b[K::Raster].haken = z.raster;
+    const bool karte = netz && z.eingaben == 2;
+    b[K::Entscheidungskarte] = {karte, false, karte ? "" : KarteNurMitZweiEingaben};
+    const std::pair<Kommando, int> tempi[] = {{K::TempoHoechstes, 0}, {K::Tempo1, 1},
+                                              {K::Tempo2, 2},         {K::Tempo5, 5},
+                                              {K::Tempo10, 10},       {K::Tempo50, 50}};
+    for (const auto& [k, tempo] : tempi)
+        b[k].haken = z.tempo == tempo;
     b[K::NeuronWerkzeug].haken = z.werkzeug == Werkzeug::Neuron;
     b[K::BewegeWerkzeug].haken = z.werkzeug == Werkzeug::Bewege;
     b[K::PfeilWerkzeug].haken = z.werkzeug == Werkzeug::Pfeil;

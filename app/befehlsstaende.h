@@ -40,7 +40,15 @@ enum class Kommando {
     Gewichte,              // "Gewichte"
     Raster,                // "an Raster ausrichten"
     HopfieldAnalyse,       // "Hopfield-Analyse"
-    NeuronWerkzeug,        // the four mode buttons
+    Lernkurve,             // "Lernkurve"
+    Entscheidungskarte,    // "Entscheidungskarte"
+    TempoHoechstes,        // "Trainingstempo" › "Höchstes Tempo"
+    Tempo1,                // … › "1 Schritt pro Sekunde"
+    Tempo2,                // … › "2 Schritte pro Sekunde", and so on
+    Tempo5,
+    Tempo10,
+    Tempo50,
+    NeuronWerkzeug, // the four mode buttons
     BewegeWerkzeug,
     PfeilWerkzeug,
     DoppelPfeilWerkzeug,
@@ -56,17 +64,25 @@ enum class Kommando {
 struct Programmzustand {
     bool netzfenster = false; // the net window exists (NetzVorhanden)
     int neuronen = 0;
+    int eingaben = 0; // Inputschicht neurons
     Netztyp netztyp = Netztyp::KeinTyp;
     std::uint8_t darstellung = GewichteZeigen | PfeileZeigen; // what the drawing shows
     bool aufgabenfenster = false;                             // the learning task window exists
     bool raster = true;                                       // "an Raster ausrichten"
     Werkzeug werkzeug = Werkzeug::Keins;
+    int tempo = 0; // training steps per second, 0 the highest pace
 };
 
 struct Befehlsstand {
     bool aktiv = true;
     bool haken = false; // for the items and buttons that can be checked
+    // For menu items that explain themselves: shown as status tip and tool tip (why the command
+    // is unavailable, or empty).
+    const char* hinweis = nullptr;
 };
+
+inline constexpr const char* KarteNurMitZweiEingaben =
+    "Die Entscheidungskarte braucht ein Netz mit genau zwei Input-Neuronen.";
 
 struct Befehlsstaende {
     std::array<Befehlsstand, static_cast<int>(Kommando::Anzahl)> befehle;

@@ -30,11 +30,21 @@ const std::pair<Kommando, const char*> Abhaengige[] = {
 // paper.
 const Kommando MitNetzfenster[] = {K::BildSpeichern, K::Drucken};
 
+// The decision map and the pace, tested on their own.
+const Kommando Lernanzeige[] = {K::Entscheidungskarte,
+                                K::TempoHoechstes,
+                                K::Tempo1,
+                                K::Tempo2,
+                                K::Tempo5,
+                                K::Tempo10,
+                                K::Tempo50};
+
 bool abhaengig(Kommando k) {
     return std::any_of(std::begin(Abhaengige), std::end(Abhaengige),
                        [k](const auto& a) { return a.first == k; }) ||
            std::find(std::begin(MitNetzfenster), std::end(MitNetzfenster), k) !=
-               std::end(MitNetzfenster);
+               std::end(MitNetzfenster) ||
+           std::find(std::begin(Lernanzeige), std::end(Lernanzeige), k) != std::end(Lernanzeige);
 }
 
 // The state as one line: the commands above that are enabled, those that are checked, the net
@@ -153,6 +163,34 @@ class BefehlsstaendeTest : public QObject {
                 for (const auto& [werkzeug, k] : knoepfe)
                     QCOMPARE(b[k].haken, werkzeug == w);
             }
+    }
+
+    // The decision map needs a net window and exactly two input neurons, and says so while it
+    // is unavailable; one pace item is checked, the one of the pace.
+    void lernanzeige() {
+        const struct {
+            bool netzfenster;
+            int eingaben;
+            bool karte;
+        } karten[] = {{false, 2, false}, {true, 0, false}, {true, 1, false},
+                      {true, 2, true},   {true, 3, false}, {true, 60, false}};
+        for (const auto& f : karten) {
+            const Befehlsstand b = BefehleAbleiten({.netzfenster = f.netzfenster,
+                                                    .neuronen = f.eingaben + 1,
+                                                    .eingaben = f.eingaben})[K::Entscheidungskarte];
+            QCOMPARE(b.aktiv, f.karte);
+            QCOMPARE(QString::fromUtf8(b.hinweis),
+                     f.karte ? QString() : QString::fromUtf8(KarteNurMitZweiEingaben));
+        }
+        const std::pair<int, Kommando> tempi[] = {{0, K::TempoHoechstes}, {1, K::Tempo1},
+                                                  {2, K::Tempo2},         {5, K::Tempo5},
+                                                  {10, K::Tempo10},       {50, K::Tempo50}};
+        for (const auto& [tempo, gewaehlt] : tempi) {
+            const Befehlsstaende b = BefehleAbleiten({.tempo = tempo});
+            for (const auto& [t, k] : tempi)
+                QCOMPARE(b[k].haken, k == gewaehlt);
+            QVERIFY(b[K::Lernkurve].aktiv && b[K::TempoHoechstes].aktiv);
+        }
     }
 };
 

@@ -8,17 +8,17 @@
 
 namespace nervalo {
 
-Bildtakt::Bildtakt(std::function<void()> zeichnen, QObject* parent)
-    : QObject(parent), zeichnen_(std::move(zeichnen)), uhr_(bilduhr()),
+Bildtakt::Bildtakt(std::function<void()> zeichnen, QObject* parent, int abstand)
+    : QObject(parent), zeichnen_(std::move(zeichnen)), uhr_(bilduhr()), abstand_(abstand),
       wecker_(uhr_.NeuerWecker([this] { Befehl([&] { Jetzt(); }); })) {}
 
 void Bildtakt::Takt() {
     if (!offen_) return;
-    const std::int64_t vergangen = gezeichnet_ ? uhr_.Millisekunden() - *gezeichnet_ : Bildzeit;
-    if (vergangen >= Bildzeit)
+    const std::int64_t vergangen = gezeichnet_ ? uhr_.Millisekunden() - *gezeichnet_ : abstand_;
+    if (vergangen >= abstand_)
         zeichnen();
     else if (!wecker_->Gestellt())
-        wecker_->Stellen(Bildzeit - vergangen);
+        wecker_->Stellen(abstand_ - vergangen);
 }
 
 void Bildtakt::Jetzt() {

@@ -17,7 +17,9 @@ namespace nervalo {
 
 class Bildtakt : public QObject {
   public:
-    Bildtakt(std::function<void()> zeichnen, QObject* parent = nullptr);
+    // abstand: the shortest time between two drawings in milliseconds, a frame unless a picture
+    // costs so much that fewer drawings a second keep the training going.
+    Bildtakt(std::function<void()> zeichnen, QObject* parent = nullptr, int abstand = Bildzeit);
 
     // The picture is out of date.
     void Vormerken() { offen_ = true; }
@@ -33,6 +35,7 @@ class Bildtakt : public QObject {
 
     std::function<void()> zeichnen_;
     Bilduhr& uhr_;
+    int abstand_;
     std::optional<std::int64_t> gezeichnet_; // time of the last drawing
     std::unique_ptr<Wecker> wecker_;
     bool offen_ = false;

@@ -1,6 +1,7 @@
 #include "hauptbedienung.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 
 #include "bilder.h"
 #include "tastenkuerzel.h"
+#include "tempostufen.h"
 
 namespace nervalo {
 namespace {
@@ -128,6 +130,7 @@ void Hauptbedienung::menueAnlegen(QMainWindow& fenster) {
     eintrag(anzeige, K::Raster, "Raster1", "an Raster ausrichten")->setCheckable(true);
     anzeige->addSeparator();
     eintrag(anzeige, K::HopfieldAnalyse, "HopfieldAnalyse1", "Hopfield-Analyse");
+    lernanzeigeAnlegen(anzeige);
 
     QMenu* sonstiges = menue(leiste, "Sonstiges1", "Sonstiges");
     eintrag(sonstiges, K::TestNeuron, "Neuron1", "Neuron");
@@ -136,6 +139,32 @@ void Hauptbedienung::menueAnlegen(QMainWindow& fenster) {
     eintrag(hilfe, K::Tutorium, "Inhalt1", "Tutorium");
     hilfe->addSeparator();
     eintrag(hilfe, K::Info, "Info1", "Info ...");
+}
+
+void Hauptbedienung::lernanzeigeAnlegen(QMenu* anzeige) {
+    anzeige->addSeparator();
+    QAction* kurve = anzeige->addAction(u8("Lernkurve"));
+    kurve->setObjectName(QStringLiteral("Lernkurve1"));
+    teile_.push_back({K::Lernkurve, kurve});
+    QAction* karte = anzeige->addAction(u8("Entscheidungskarte"));
+    karte->setObjectName(QStringLiteral("Entscheidungskarte1"));
+    teile_.push_back({K::Entscheidungskarte, karte});
+    // The reason why the map is unavailable shows as the item's tool tip.
+    anzeige->setToolTipsVisible(true);
+
+    auto* tempo = new QMenu(u8("Trainingstempo"), anzeige);
+    tempo->setObjectName(QStringLiteral("Trainingstempo1"));
+    anzeige->addMenu(tempo);
+    auto* gruppe = new QActionGroup(tempo); // drawn as a choice of one
+    const Kommando kommandos[] = {K::TempoHoechstes, K::Tempo1,  K::Tempo2,
+                                  K::Tempo5,         K::Tempo10, K::Tempo50};
+    for (int i = 0; i < 6; ++i) {
+        QAction* a = tempo->addAction(QString::fromStdString(TempoText(Tempostufen[i])));
+        a->setObjectName(QStringLiteral("Tempo%1").arg(Tempostufen[i]));
+        a->setCheckable(true);
+        a->setActionGroup(gruppe);
+        teile_.push_back({kommandos[i], a});
+    }
 }
 
 void Hauptbedienung::hauptpanelAnlegen(QMainWindow& fenster) {
@@ -252,6 +281,10 @@ void Hauptbedienung::Anwenden(const Befehlsstaende& staende) {
         if (auto* a = qobject_cast<QAction*>(teil)) {
             a->setEnabled(stand.aktiv);
             if (a->isCheckable()) a->setChecked(stand.haken);
+            if (stand.hinweis) {
+                a->setStatusTip(u8(stand.hinweis));
+                a->setToolTip(u8(stand.hinweis));
+            }
         } else if (auto* b = qobject_cast<QAbstractButton*>(teil)) {
             b->setEnabled(stand.aktiv);
             if (b->isCheckable()) b->setChecked(stand.haken);

@@ -11,6 +11,7 @@
 #include "befehlsstaende.h"
 
 class QLabel;
+class QMenu;
 class QMainWindow;
 class QObject;
 class QString;
@@ -32,6 +33,8 @@ class Hauptbedienung {
 
   private:
     void menueAnlegen(QMainWindow& fenster);
+    // "Lernkurve", "Entscheidungskarte" and "Trainingstempo" after the items of "Anzeige".
+    void lernanzeigeAnlegen(QMenu* anzeige);
     void hauptpanelAnlegen(QMainWindow& fenster);
     void werkzeugpanelAnlegen(QMainWindow& fenster);
     void hintpanelAnlegen(QMainWindow& fenster);

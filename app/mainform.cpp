@@ -16,6 +16,7 @@
 
 #include "aufgabenform.h"
 #include "bilder.h"
+#include "entscheidungskarte.h"
 #include "fehler.h"
 #include "hopfieldform.h"
 #include "infoform.h"
@@ -57,7 +58,11 @@ QString TutoriumPfad() {
 }
 
 TMainForm::TMainForm(QStringList argumente, QWidget* parent)
-    : QMainWindow(parent), bedienung_(*this), argumente_(std::move(argumente)) {
+    : QMainWindow(parent), bedienung_(*this),
+      lernbeobachtung_({[this]() -> const TNetz& { return AktuellesNetz; },
+                        [this] { return Zuordnung; }, [this] { return aufgabentabelle(); }},
+                       nullptr),
+      argumente_(std::move(argumente)) {
     // FormCreate.
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Nervalo"));
@@ -69,6 +74,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
     setCentralWidget(mdiArea);
 
     befehleVerbinden();
+    connect(&tempo_, &Trainingstempo::Geaendert, this, [this] { BefehleAktualisieren(); });
 
     UrlOeffnen = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     Heute = [] { return QDate::currentDate(); };
@@ -124,7 +130,9 @@ void TMainForm::befehleVerbinden() {
         {K::HopfieldAnalyse, &TMainForm::HopfieldAnalyse1Click},
         {K::TestNeuron, &TMainForm::EinNeuronBtnClick},
         {K::Tutorium, &TMainForm::Inhalt1Click},
-        {K::Info, &TMainForm::Info1Click}};
+        {K::Info, &TMainForm::Info1Click},
+        {K::Lernkurve, &TMainForm::Lernkurve1Click},
+        {K::Entscheidungskarte, &TMainForm::Entscheidungskarte1Click}};
     for (const auto& [k, h] : handler)
         bedienung_.Verbinden(k, [this, h = h] { (this->*h)(); });
     const std::pair<Kommando, Werkzeug> werkzeuge[] = {
@@ -134,16 +142,24 @@ void TMainForm::befehleVerbinden() {
         {K::DoppelPfeilWerkzeug, Werkzeug::DoppelPfeil}};
     for (const auto& [k, w] : werkzeuge)
         bedienung_.Verbinden(k, [this, w = w] { werkzeugWaehlen(w); });
+    const std::pair<Kommando, int> tempi[] = {{K::TempoHoechstes, 0}, {K::Tempo1, 1},
+                                              {K::Tempo2, 2},         {K::Tempo5, 5},
+                                              {K::Tempo10, 10},       {K::Tempo50, 50}};
+    for (const auto& [k, t] : tempi)
+        bedienung_.Verbinden(k, [this, t = t] { TempoClick(t); });
 }
 
 void TMainForm::BefehleAktualisieren() {
-    bedienung_.Anwenden(BefehleAbleiten({.netzfenster = NetzVorhanden,
-                                         .neuronen = AktuellesNetz.Anzahl(),
-                                         .netztyp = AktuellesNetz.Netztyp,
-                                         .darstellung = AktuellesNetz.Darstellung,
-                                         .aufgabenfenster = AufgabenfensterOffen,
-                                         .raster = raster_,
-                                         .werkzeug = werkzeug_}));
+    bedienung_.Anwenden(BefehleAbleiten(
+        {.netzfenster = NetzVorhanden,
+         .neuronen = AktuellesNetz.Anzahl(),
+         .eingaben = static_cast<int>(Kartenneuronen::AusNetz(AktuellesNetz).eingaben.size()),
+         .netztyp = AktuellesNetz.Netztyp,
+         .darstellung = AktuellesNetz.Darstellung,
+         .aufgabenfenster = AufgabenfensterOffen,
+         .raster = raster_,
+         .werkzeug = werkzeug_,
+         .tempo = tempo_.SchritteProSekunde()}));
 }
 
 QMenu* TMainForm::createPopupMenu() {
@@ -214,6 +230,7 @@ void TMainForm::ErstNetzSichern() {
 void TMainForm::Netzloeschen() {
     AktuellesNetz.Leeren();
     GemerkteMusterVergessen();
+    lernbeobachtung_.Leeren(); // a new net learns anew
     // Each window clears its own flag when it closes.
     if (HopfieldfensterOffen) hopfieldfensterSchliessen();
     if (AufgabenfensterOffen) aufgabenfensterSchliessen();
@@ -221,6 +238,7 @@ void TMainForm::Netzloeschen() {
 
 void TMainForm::ZeichnungAktualisieren() {
     if (NetzVorhanden && Netzfenster) Netzfenster->Aktualisieren();
+    lernbeobachtung_.Geaendert();
 }
 
 void TMainForm::NetzSpeichern() {
@@ -232,6 +250,7 @@ void TMainForm::NetzSpeichern() {
 
 void TMainForm::netzLadenUndDarstellen() {
     GemerkteMusterVergessen();
+    lernbeobachtung_.Leeren();
     AktuellesNetz.Laden(Dateiname);
     AktuellesNetz.Gesichert = true;
     if (!NetzVorhanden || !Netzfenster) {

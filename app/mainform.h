@@ -22,9 +22,11 @@
 #include "hopfieldanalyse.h"
 #include "hopfieldanalyseform.h"
 #include "hopfieldumgebung.h"
+#include "lernbeobachtung.h"
 #include "lernzuordnung.h"
 #include "netz.h"
 #include "rekonstruktionsverlauf.h"
+#include "trainingstempo.h"
 
 class QMdiArea;
 class QDate;
@@ -36,6 +38,8 @@ class Bildtakt;
 class TAufgabenForm;
 class THopfieldForm;
 class TInfoForm;
+class TKartenForm;
+class TLernkurvenForm;
 class TNetzGrafform;
 class TNetztypForm;
 class TNetztypwahlForm;
@@ -56,11 +60,13 @@ bool IstNetzDatei(const std::string& pfad);
 QString TutoriumPfad();
 
 // The four file dialogs.
-extern const DateiDialog OpenDialog1; // open a net
-extern const DateiDialog SaveDialog1; // save a net
-extern const DateiDialog OpenDialog2; // open a learning task
-extern const DateiDialog SaveDialog2; // save a learning task
-extern const DateiDialog BildDialog;  // save the net's picture: PNG or SVG
+extern const DateiDialog OpenDialog1;         // open a net
+extern const DateiDialog SaveDialog1;         // save a net
+extern const DateiDialog OpenDialog2;         // open a learning task
+extern const DateiDialog SaveDialog2;         // save a learning task
+extern const DateiDialog BildDialog;          // save the net's picture: PNG or SVG
+extern const DateiDialog KurvenbildDialog;    // the learning curve as a picture
+extern const DateiDialog KurventabelleDialog; // the learning curve as a table
 
 class TMainForm : public QMainWindow,
                   public EditorUmgebung,
@@ -91,6 +97,8 @@ class TMainForm : public QMainWindow,
     QPointer<TAufgabenForm> Aufgabenfenster;       // the learning task window, once it exists
     QPointer<THopfieldForm> Hopfieldfenster;       // the Hopfield pattern window, once it exists
     QPointer<THopfieldAnalyseForm> Analysefenster; // "Hopfield-Analyse", while it is open
+    QPointer<TLernkurvenForm> Lernkurvenfenster;   // "Lernkurve", while it is open
+    QPointer<TKartenForm> Kartenfenster;           // "Entscheidungskarte", while it is open
 
     // The Hopfield analysis (analysebefehle.cpp). The patterns stored with "!" since the net was
     // built, opened or cleared, in memory only; the course of the last recall; the recall's pace
@@ -147,6 +155,13 @@ class TMainForm : public QMainWindow,
     // in place (built, opened, cleared, or an earlier state brought back): the patterns no longer
     // say what its weights hold.
     void GemerkteMusterVergessen();
+    // Learning curve, decision map and pace (lernanzeigebefehle.cpp): the two windows open, or
+    // come to the front when open.
+    void Lernkurve1Click();
+    void Entscheidungskarte1Click();
+    void TempoClick(int schritteProSekunde);
+    Trainingstempo& Tempo() { return tempo_; }
+    Lernbeobachtung& Beobachtung() { return lernbeobachtung_; }
 
     // The start-up part: net window size and the command-line file. Runs once, right after
     // the main window is first shown.
@@ -217,6 +232,12 @@ class TMainForm : public QMainWindow,
 
     // Training (trainingsbefehle.cpp): one step and the merged redraws.
     void trainingsschritt();
+    // Learning curve and decision map (lernanzeigebefehle.cpp): the task table's rows as
+    // numbers, none without the task window; the curve saved as a picture and as a table.
+    std::optional<Aufgabentabelle> aufgabentabelle() const;
+    void kurveAlsBildSpeichern();
+    void kurveAlsTabelleSpeichern();
+    void werkzeugfensterZeigen(QWidget& fenster, bool unten);
     void zeichnungVormerken();
     // Hopfield memory (hopfieldbefehle.cpp) with the pattern window's grid, through the model's
     // Hopfieldspeicher; both throw Fehler when the grid has not as many cells as the net has
@@ -228,6 +249,9 @@ class TMainForm : public QMainWindow,
     QMdiArea* mdiArea;
     Hauptbedienung bedienung_;
     Bildtakt* bildtakt_ = nullptr;
+    // Declared after the net, so that they go before it.
+    Trainingstempo tempo_;
+    Lernbeobachtung lernbeobachtung_;
     QPointer<Trainingsanzeige> anzeige_; // of the task window in Aufgabenfenster
     QStringList argumente_;
     bool gestartet_ = false;

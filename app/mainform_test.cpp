@@ -149,9 +149,15 @@ class MainFormTest : public QObject {
             QStringList({"Netz propagieren", "Netz backpropagieren", "—", "Letztes Neuron löschen",
                          "Netz löschen", "Netztyp festlegen", "Gewichte zufällig belegen",
                          "Sigma festlegen", "—", "Spezielle Netze", "—", "Kopieren"}));
-        QCOMPARE(texte(menue(*form_, "Anzeige1")),
-                 QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten", "—",
-                              "Hopfield-Analyse"}));
+        // The items of "Anzeige" come first; the views added to the program follow them.
+        QCOMPARE(
+            texte(menue(*form_, "Anzeige1")),
+            QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten", "—", "Hopfield-Analyse",
+                         "—", "Lernkurve", "Entscheidungskarte", "Trainingstempo"}));
+        QCOMPARE(texte(menue(*form_, "Trainingstempo1")),
+                 QStringList({"Höchstes Tempo", "1 Schritt pro Sekunde", "2 Schritte pro Sekunde",
+                              "5 Schritte pro Sekunde", "10 Schritte pro Sekunde",
+                              "50 Schritte pro Sekunde"}));
         QCOMPARE(texte(menue(*form_, "Hilfe1")), QStringList({"Tutorium", "—", "Info ..."}));
     }
 

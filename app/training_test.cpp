@@ -30,6 +30,7 @@
 #include "netzgrafform.h"
 #include "netztypform.h"
 #include "pause.h"
+#include "spezialnetzskript.h"
 #include "testbedienung.h"
 #include "testdialoge.h"
 #include "testuhr.h"
@@ -106,14 +107,7 @@ class TrainingTest : public QObject {
 
     // "Spezielle Netze" with the dialog answered: kind 0 (perceptron) or 1 (Hopfield grid).
     void bauen(int art, int w1, int w2, int w3, bool annehmen = true) {
-        skript->modal.push_back([=](QDialog& d) {
-            auto& f = static_cast<TNetztypForm&>(d);
-            f.NetztypKnopf[art]->click();
-            f.SpinEdit1->setValue(w1);
-            f.SpinEdit2->setValue(w2);
-            if (art == 0) f.SpinEdit3->setValue(w3);
-            return int(annehmen ? QDialog::Accepted : QDialog::Rejected);
-        });
+        test::SpeziellesNetzWaehlen(*skript, art, w1, w2, w3, annehmen);
         form->NetztypBtnClick();
     }
 

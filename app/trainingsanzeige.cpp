@@ -11,7 +11,8 @@
 
 namespace nervalo {
 
-Trainingsanzeige::Trainingsanzeige(TAufgabenForm& fenster) : QObject(&fenster), fenster_(fenster) {
+Trainingsanzeige::Trainingsanzeige(TAufgabenForm& fenster, std::function<bool()> imBildtakt)
+    : QObject(&fenster), fenster_(fenster) {
     schritte_ = fenster_.IterationenEdit->Number();
     // A loop that starts sets the count to 0; whatever else writes the field sets the count too.
     connect(fenster_.IterationenEdit, &QLineEdit::textChanged, this, [this] {
@@ -21,7 +22,11 @@ Trainingsanzeige::Trainingsanzeige(TAufgabenForm& fenster) : QObject(&fenster), 
     connect(&fenster_, &TAufgabenForm::SchleifeBeendet, this,
             [this] { Befehl([&] { Schreiben(); }); });
     new Fenstertakt(
-        &fenster_, [this] { return fenster_.LaeuftSchleife(); }, [this] { Schreiben(); });
+        &fenster_,
+        [this, imBildtakt = std::move(imBildtakt)] {
+            return fenster_.LaeuftSchleife() && imBildtakt();
+        },
+        [this] { Schreiben(); });
 }
 
 void Trainingsanzeige::Schritt(float fehler) {

@@ -6,6 +6,7 @@
 // taken from IterationenEdit, so the window's own reset to 0 at the start of a loop counts.
 #include <QObject>
 #include <cstdint>
+#include <functional>
 
 namespace nervalo {
 
@@ -13,8 +14,9 @@ class TAufgabenForm;
 
 class Trainingsanzeige : public QObject {
   public:
-    // Becomes a child of the window and limits its repaints to the frame rate while a loop runs.
-    explicit Trainingsanzeige(TAufgabenForm& fenster);
+    // Becomes a child of the window and limits its repaints to the frame rate while a loop runs
+    // and imBildtakt() holds (at a set pace every step is shown).
+    Trainingsanzeige(TAufgabenForm& fenster, std::function<bool()> imBildtakt);
 
     // One more step with this error.
     void Schritt(float fehler);

@@ -1,8 +1,10 @@
 // The training commands of the main window: the learning task window and its files, one
 // training step on a task (the model's Lernschritt), the single forward and backward steps of
 // the tool panel, random weights and the learning rate.
+#include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QToolButton>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "aufgabenform.h"
 #include "befehl.h"
 #include "bildtakt.h"
+#include "bilduhr.h"
 #include "lernschritt.h"
 #include "mainform.h"
 #include "netzgrafform.h"
@@ -40,13 +43,22 @@ void TMainForm::TrainiereBtnClick() {
         if (AufgabenfensterOffen) return; // never a second task window
         auto* fenster = new TAufgabenForm(*this, this);
         Aufgabenfenster = fenster;
-        anzeige_ = new Trainingsanzeige(*fenster);
+        anzeige_ = new Trainingsanzeige(*fenster, [this] { return tempo_.Hoechstes(); });
         // The net's last state goes to the screen when a loop ends.
         connect(fenster, &TAufgabenForm::SchleifeBeendet, this, [this] {
             Befehl([&] {
                 if (bildtakt_) bildtakt_->Jetzt();
+                lernbeobachtung_.Jetzt();
             });
         });
+        // Stop ends a step's wait for its turn at once.
+        connect(fenster, &TAufgabenForm::AbbruchVerlangt, &tempo_, &Trainingstempo::Wecken);
+        // The total error follows the table.
+        QAbstractItemModel* tabelle = fenster->StringGrid1->model();
+        const auto geaendert = [this] { lernbeobachtung_.Geaendert(); };
+        connect(tabelle, &QAbstractItemModel::dataChanged, &lernbeobachtung_, geaendert);
+        connect(tabelle, &QAbstractItemModel::rowsInserted, &lernbeobachtung_, geaendert);
+        connect(tabelle, &QAbstractItemModel::rowsRemoved, &lernbeobachtung_, geaendert);
         AufgabenfensterOffen = true;
 
         // The three counts add up to at most the net's size, so every column names a neuron.
@@ -64,7 +76,9 @@ void TMainForm::AufgLadenBtnClick() {
         const auto pfad = dialoge().DateiOeffnen(OpenDialog2);
         if (!pfad) return;
         TrainiereBtnClick(); // opens the task window laid out for the net, unless one is open
-        if (Aufgabenfenster) Aufgabenfenster->Laden(*pfad);
+        if (!Aufgabenfenster) return;
+        Aufgabenfenster->Laden(*pfad);
+        lernbeobachtung_.Leeren(); // new tasks, a new curve
     });
 }
 
@@ -83,6 +97,7 @@ void TMainForm::AufgSpeichernBtnClick() {
 
 void TMainForm::AufgabenfensterGeschlossen() {
     AufgabenfensterOffen = false;
+    lernbeobachtung_.Geaendert();
     BefehleAktualisieren();
 }
 
@@ -105,6 +120,7 @@ void TMainForm::Trainieren() {
         zeichnungVormerken();
         bildtakt_->Jetzt();
         if (anzeige_) anzeige_->Schreiben();
+        lernbeobachtung_.Jetzt();
         throw;
     }
 }
@@ -112,6 +128,7 @@ void TMainForm::Trainieren() {
 void TMainForm::trainingsschritt() {
     const QPointer<TAufgabenForm> fenster = Aufgabenfenster;
     if (!fenster || !anzeige_) return;
+    const std::int64_t beginn = bilduhr().Millisekunden();
     // The row's texts as the step begins; the step converts them column by column.
     std::vector<std::string> zeile(Zuordnung.Spaltenzahl());
     for (int s = 0; s < Zuordnung.Spaltenzahl(); ++s)
@@ -131,9 +148,21 @@ void TMainForm::trainingsschritt() {
 
     // The error goes to FehlerEdit, and IterationenEdit counts one more step.
     anzeige_->Schritt(e.fehler);
+    lernbeobachtung_.Schritt(e.fehler);
 
-    bildtakt_->Takt();
+    if (tempo_.Hoechstes()) {
+        bildtakt_->Takt();
+        QCoreApplication::processEvents();
+        return;
+    }
+    // At a set pace every step is shown completely before the next: the net, the task row, the
+    // error and the count, the curve and the map. Then the step waits for its turn.
+    bildtakt_->Jetzt();
+    anzeige_->Schreiben();
+    fenster->VorgemerkteZeileSetzen();
+    lernbeobachtung_.Jetzt();
     QCoreApplication::processEvents();
+    tempo_.Warten(beginn, [fenster] { return !fenster || fenster->Abbruch; });
 }
 
 void TMainForm::VorBtnClick() {
@@ -154,6 +183,7 @@ void TMainForm::ZufallBtnClick() {
     befehl([&] {
         zufall().SetzeAusUhr();
         AktuellesNetz.Zufallsgewichte(1.0f);
+        lernbeobachtung_.Leeren(); // new weights learn anew
         ZeichnungAktualisieren();
     });
 }
