@@ -45,6 +45,13 @@ Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
     b[K::PfeilWerkzeug].haken = z.werkzeug == Werkzeug::Pfeil;
     b[K::DoppelPfeilWerkzeug].haken = z.werkzeug == Werkzeug::DoppelPfeil;
 
+    // Steps back and forward wait for a command, loop or drag under way to end.
+    const bool verlauf = netz && !z.aufzeichnung;
+    b[K::Rueckgaengig].aktiv = verlauf && !z.rueckgaengig.empty();
+    b[K::Wiederholen].aktiv = verlauf && !z.wiederholen.empty();
+    b.rueckgaengig = z.rueckgaengig.empty() ? "Rückgängig" : "Rückgängig: " + z.rueckgaengig;
+    b.wiederholen = z.wiederholen.empty() ? "Wiederholen" : "Wiederholen: " + z.wiederholen;
+
     b.werkzeugleiste = netz;
     b.netztyp = "Netztyp: -";
     if (netz && z.netztyp == Netztyp::Perzeptron) b.netztyp = "Netztyp: Perzeptron";

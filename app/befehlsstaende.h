@@ -7,6 +7,7 @@
 // BefehleAbleiten.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "editorumgebung.h"
 #include "netz.h"
@@ -57,6 +58,8 @@ enum class Kommando {
     Info,          // "Info ..."
     BildSpeichern, // "Bild speichern unter..."
     Drucken,       // "Drucken..."
+    Rueckgaengig,  // "Rückgängig" (Ctrl+Z)
+    Wiederholen,   // "Wiederholen" (Ctrl+Y)
     Anzahl
 };
 
@@ -71,6 +74,11 @@ struct Programmzustand {
     bool raster = true;                                       // "an Raster ausrichten"
     Werkzeug werkzeug = Werkzeug::Keins;
     int tempo = 0; // training steps per second, 0 the highest pace
+    // The undo history: the names of the steps back and forward (empty: none), and whether a
+    // command, a loop or a drag is under way, which the history waits for.
+    std::string rueckgaengig{};
+    std::string wiederholen{};
+    bool aufzeichnung = false;
 };
 
 struct Befehlsstand {
@@ -88,6 +96,8 @@ struct Befehlsstaende {
     std::array<Befehlsstand, static_cast<int>(Kommando::Anzahl)> befehle;
     bool werkzeugleiste = false; // WerkzeugPanel1 shown
     const char* netztyp = "";    // text of NetztypLbl
+    std::string rueckgaengig{};  // texts of the undo and redo items
+    std::string wiederholen{};
 
     Befehlsstand& operator[](Kommando k) { return befehle[static_cast<int>(k)]; }
     const Befehlsstand& operator[](Kommando k) const { return befehle[static_cast<int>(k)]; }

@@ -24,7 +24,9 @@ const std::pair<Kommando, const char*> Abhaengige[] = {
     {K::LetztesNeuronLoeschen, "LetztesNeuronLoeschen"},
     {K::HopfieldAnalyse, "HopfieldAnalyse"},
     {K::Pfeile, "Pfeile"},
-    {K::Gewichte, "Gewichte"}};
+    {K::Gewichte, "Gewichte"},
+    {K::Rueckgaengig, "Rueckgaengig"},
+    {K::Wiederholen, "Wiederholen"}};
 
 // The commands that need the net window and nothing else: the net's picture as a file and on
 // paper.
@@ -146,6 +148,51 @@ class BefehlsstaendeTest : public QObject {
                 const Befehlsstand stand = BefehleAbleiten(f.zustand)[k];
                 QVERIFY2(stand.aktiv == f.zustand.netzfenster && !stand.haken, f.name);
             }
+    }
+
+    // Steps back and forward need the net window and a step to take, and wait while a command,
+    // a loop or a drag is under way; the items name the step.
+    void verlauf() {
+        struct Verlaufsfall {
+            const char* name;
+            Programmzustand zustand;
+            bool zurueck, vor;
+            QString texte;
+        };
+        const Verlaufsfall faelle[] = {
+            {"keine Schritte", {.netzfenster = true}, false, false, "Rückgängig|Wiederholen"},
+            {"ein Schritt zurück",
+             {.netzfenster = true, .rueckgaengig = "Neuron verschieben"},
+             true,
+             false,
+             "Rückgängig: Neuron verschieben|Wiederholen"},
+            {"zurück und vor",
+             {.netzfenster = true, .rueckgaengig = "Netz propagieren", .wiederholen = "Training"},
+             true,
+             true,
+             "Rückgängig: Netz propagieren|Wiederholen: Training"},
+            {"während einer Schleife",
+             {.netzfenster = true,
+              .rueckgaengig = "Netz propagieren",
+              .wiederholen = "Training",
+              .aufzeichnung = true},
+             false,
+             false,
+             "Rückgängig: Netz propagieren|Wiederholen: Training"},
+            {"ohne Netzfenster",
+             {.rueckgaengig = "Pfeile"},
+             false,
+             false,
+             "Rückgängig: Pfeile|Wiederholen"},
+        };
+        for (const Verlaufsfall& f : faelle) {
+            const Befehlsstaende b = BefehleAbleiten(f.zustand);
+            QCOMPARE(QString(f.name) + ": " + QString::number(b[K::Rueckgaengig].aktiv) +
+                         QString::number(b[K::Wiederholen].aktiv) + " " +
+                         QString::fromStdString(b.rueckgaengig + "|" + b.wiederholen),
+                     QString(f.name) + ": " + QString::number(f.zurueck) + QString::number(f.vor) +
+                         " " + f.texte);
+        }
     }
 
     // The mode button of the chosen tool is down, the others up; the grid follows its switch.

@@ -122,6 +122,9 @@ void Hauptbedienung::menueAnlegen(QMainWindow& fenster) {
     eintrag(bearbeiten, K::SpezielleNetze, "SpezielleNetze1", "Spezielle Netze");
     bearbeiten->addSeparator();
     eintrag(bearbeiten, K::Kopieren, "Kopieren1", "Kopieren");
+    bearbeiten->addSeparator();
+    eintrag(bearbeiten, K::Rueckgaengig, "Rueckgaengig1", "Rückgängig");
+    eintrag(bearbeiten, K::Wiederholen, "Wiederholen1", "Wiederholen");
 
     QMenu* anzeige = menue(leiste, "Anzeige1", "Anzeige");
     eintrag(anzeige, K::Pfeile, "Pfeile1", "Pfeile")->setCheckable(true);
@@ -285,6 +288,9 @@ void Hauptbedienung::Anwenden(const Befehlsstaende& staende) {
                 a->setStatusTip(u8(stand.hinweis));
                 a->setToolTip(u8(stand.hinweis));
             }
+            // The undo items name the step they take.
+            if (k == K::Rueckgaengig) a->setText(QString::fromStdString(staende.rueckgaengig));
+            if (k == K::Wiederholen) a->setText(QString::fromStdString(staende.wiederholen));
         } else if (auto* b = qobject_cast<QAbstractButton*>(teil)) {
             b->setEnabled(stand.aktiv);
             if (b->isCheckable()) b->setChecked(stand.haken);

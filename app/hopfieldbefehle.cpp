@@ -26,6 +26,19 @@ const char* const PunkteAusserhalb = "Die Anzahl der Punkte muss zwischen 1 und 
 const char* const NetzPasstNicht = "Das Netz passt nicht mehr zum Muster: die Anzahl der Neuronen "
                                    "hat sich geändert.\nDie Rekonstruktion wurde beendet.";
 
+// Derives the commands anew when it goes out of scope, after the step it was made before has
+// been recorded.
+class Nachfuehren {
+  public:
+    explicit Nachfuehren(TMainForm& f) : f_(f) {}
+    ~Nachfuehren() { f_.BefehleAktualisieren(); }
+    Nachfuehren(const Nachfuehren&) = delete;
+    Nachfuehren& operator=(const Nachfuehren&) = delete;
+
+  private:
+    TMainForm& f_;
+};
+
 Hopfieldspeicher speicher(const THopfieldForm& fenster) {
     return {fenster.Spalten(), fenster.Zeilen()};
 }
@@ -88,6 +101,8 @@ void TMainForm::MusterSetzen(THopfieldForm& fenster) {
 
 void TMainForm::MusterMerken() {
     if (!Hopfieldfenster) return;
+    const Nachfuehren danach(*this);
+    const Aufzeichnung aufzeichnung(verlauf_, AktuellesNetz, "Muster einprägen");
     const THopfieldForm& fenster = *Hopfieldfenster;
     const Muster m = fenster.Gittermuster();
     speicher(fenster).Merken(AktuellesNetz, m);
@@ -102,6 +117,11 @@ void TMainForm::MusterErkennen() {
     // seen its Abbruch.
     const QPointer<THopfieldForm> fenster = Hopfieldfenster;
     if (!fenster) return;
+    // The whole recall is one step of the undo history, which waits while it runs.
+    const Nachfuehren danach(*this);
+    const Aufzeichnung aufzeichnung(verlauf_, AktuellesNetz, "Muster rekonstruieren",
+                                    Verlauf::Art::Schleife);
+    BefehleAktualisieren();
     fenster->IntEdit1->SetzeNumber(0);
     MusterHolen(*fenster);
     const Muster start = fenster->Gittermuster();

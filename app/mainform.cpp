@@ -75,6 +75,7 @@ TMainForm::TMainForm(QStringList argumente, QWidget* parent)
 
     befehleVerbinden();
     connect(&tempo_, &Trainingstempo::Geaendert, this, [this] { BefehleAktualisieren(); });
+    verlaufEinrichten();
 
     UrlOeffnen = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     Heute = [] { return QDate::currentDate(); };
@@ -132,7 +133,9 @@ void TMainForm::befehleVerbinden() {
         {K::Tutorium, &TMainForm::Inhalt1Click},
         {K::Info, &TMainForm::Info1Click},
         {K::Lernkurve, &TMainForm::Lernkurve1Click},
-        {K::Entscheidungskarte, &TMainForm::Entscheidungskarte1Click}};
+        {K::Entscheidungskarte, &TMainForm::Entscheidungskarte1Click},
+        {K::Rueckgaengig, &TMainForm::RueckgaengigClick},
+        {K::Wiederholen, &TMainForm::WiederholenClick}};
     for (const auto& [k, h] : handler)
         bedienung_.Verbinden(k, [this, h = h] { (this->*h)(); });
     const std::pair<Kommando, Werkzeug> werkzeuge[] = {
@@ -159,7 +162,10 @@ void TMainForm::BefehleAktualisieren() {
          .aufgabenfenster = AufgabenfensterOffen,
          .raster = raster_,
          .werkzeug = werkzeug_,
-         .tempo = tempo_.SchritteProSekunde()}));
+         .tempo = tempo_.SchritteProSekunde(),
+         .rueckgaengig = verlauf_.RueckgaengigName(),
+         .wiederholen = verlauf_.WiederholenName(),
+         .aufzeichnung = verlauf_.Laeuft()}));
 }
 
 QMenu* TMainForm::createPopupMenu() {
@@ -245,10 +251,17 @@ void TMainForm::NetzSpeichern() {
     const auto pfad = dialoge().DateiSpeichern(SaveDialog1);
     if (!pfad) return;
     AktuellesNetz.Speichern(*pfad);
+    verlauf_.Gespeichert(AktuellesNetz);
     Dateiname = *pfad;
 }
 
 void TMainForm::netzLadenUndDarstellen() {
+    // The history starts afresh with the opened net, also with the part of a damaged file that
+    // was read.
+    struct VerlaufNeu {
+        TMainForm& f;
+        ~VerlaufNeu() { f.verlaufNeu(); }
+    } neu{*this};
     GemerkteMusterVergessen();
     lernbeobachtung_.Leeren();
     AktuellesNetz.Laden(Dateiname);
@@ -281,6 +294,7 @@ void TMainForm::NetzGeaendert() {
 
 void TMainForm::NetzfensterSchliesst() {
     Netzloeschen();
+    verlaufNeu();
     NetzVorhandenSetzen(false);
     BefehleAktualisieren();
 }
@@ -391,6 +405,7 @@ void TMainForm::NetzBtnClick() {
         }
         if (auto* rahmen = Netzfenster->parentWidget()) rahmen->resize(FensterBreite, FensterHoehe);
         ZeichnungAktualisieren();
+        verlaufNeu();
     });
 }
 
@@ -420,7 +435,7 @@ void TMainForm::NetzSpeichernBtnClick() {
 }
 
 void TMainForm::NetzLoeschenBtnClick() {
-    befehl([&] {
+    befehl("Netz löschen", [&] {
         if (!NetzVorhanden) return;
         ErstNetzSichern();
         Netzloeschen();
@@ -431,14 +446,14 @@ void TMainForm::NetzLoeschenBtnClick() {
 }
 
 void TMainForm::LetztesNeuronlschen1Click() {
-    befehl([&] {
+    befehl("Letztes Neuron löschen", [&] {
         AktuellesNetz.LoescheLetztesNeuron();
         ZeichnungAktualisieren();
     });
 }
 
 void TMainForm::Netztypfestlegen1Click() {
-    befehl([&] {
+    befehl("Netztyp festlegen", [&] {
         TNetztypwahlForm& wahl = netztypwahlForm();
         if (dialoge().ZeigeModal(wahl) != QDialog::Accepted) return;
         // By the selected item.
@@ -453,7 +468,7 @@ void TMainForm::Netztypfestlegen1Click() {
 }
 
 void TMainForm::NetztypBtnClick() {
-    befehl([&] {
+    befehl("Spezielle Netze", [&] {
         if (!NetzVorhanden || !Netzfenster) return; // the command needs the net window
         ErstNetzSichern(); // a save that fails throws here and keeps the net
         Netzloeschen();
@@ -470,14 +485,14 @@ void TMainForm::NetztypBtnClick() {
 }
 
 void TMainForm::Pfeile1Click() {
-    befehl([&] {
+    befehl("Pfeile", [&] {
         AktuellesNetz.Darstellung ^= PfeileZeigen;
         ZeichnungAktualisieren();
     });
 }
 
 void TMainForm::Gewichte1Click() {
-    befehl([&] {
+    befehl("Gewichte", [&] {
         AktuellesNetz.Darstellung ^= GewichteZeigen;
         ZeichnungAktualisieren();
     });

@@ -5,6 +5,7 @@
 // trainingsbefehle.cpp, the Hopfield commands in hopfieldbefehle.cpp.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +28,7 @@
 #include "netz.h"
 #include "rekonstruktionsverlauf.h"
 #include "trainingstempo.h"
+#include "verlauf.h"
 
 class QMdiArea;
 class QDate;
@@ -149,6 +151,9 @@ class TMainForm : public QMainWindow,
     void ZufallBtnClick();
     // Hopfield memory (hopfieldbefehle.cpp).
     void HopfieldBtnClick();
+    // Undo history (verlaufbefehle.cpp): one step back or forward.
+    void RueckgaengigClick();
+    void WiederholenClick();
     // Opens the analysis window, or brings the open one to the front (analysebefehle.cpp).
     void HopfieldAnalyse1Click();
     // Forgets the stored patterns and the last recall. For every command that puts another net
@@ -179,10 +184,14 @@ class TMainForm : public QMainWindow,
     void ErstNetzSichern() override;
     void NetzGeaendert() override;
     void NetzfensterSchliesst() override;
+    void AenderungBeginnt() override;
+    void AenderungEndet(const char* was) override;
 
     // AufgabenUmgebung: what the learning task window uses.
     void Trainieren() override;
     void AufgabenfensterGeschlossen() override;
+    void SchleifeBeginnt() override;
+    void SchleifeEndet() override;
 
     // HopfieldUmgebung: what the pattern window uses.
     // Stores the grid's pattern by the Hebb rule: w(i, j) += x_i · x_j for all pairs.
@@ -205,6 +214,13 @@ class TMainForm : public QMainWindow,
         Befehl(std::forward<F>(rumpf));
         BefehleAktualisieren();
         analyseNachfuehren();
+    }
+    // A command that may change the net: its body is one step of the undo history, named `was`.
+    template <class F> void befehl(const char* was, F&& rumpf) {
+        befehl([&] {
+            const Aufzeichnung aufzeichnung(verlauf_, AktuellesNetz, was);
+            std::forward<F>(rumpf)();
+        });
     }
     void befehleVerbinden();
     void werkzeugWaehlen(Werkzeug w);
@@ -246,8 +262,19 @@ class TMainForm : public QMainWindow,
     void MusterHolen(THopfieldForm& fenster);
     void MusterSetzen(THopfieldForm& fenster);
 
+    // Undo history (verlaufbefehle.cpp). The stored patterns go back and forward with the net.
+    void verlaufEinrichten();
+    // A net was created or opened: no steps back.
+    void verlaufNeu();
+    // A step back or forward on the net, then the windows follow.
+    void verlaufsschritt(bool (Verlauf::*schritt)(TNetz&));
+
     QMdiArea* mdiArea;
     Hauptbedienung bedienung_;
+    Verlauf verlauf_;
+    std::optional<Verlauf::Nummer> editorAenderung_; // a press or drag in the net window
+    std::vector<Verlauf::Nummer>
+        trainingsschleifen_; // the training loops under way, innermost last
     Bildtakt* bildtakt_ = nullptr;
     // Declared after the net, so that they go before it.
     Trainingstempo tempo_;

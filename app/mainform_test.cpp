@@ -148,7 +148,8 @@ class MainFormTest : public QObject {
             texte(menue(*form_, "Bearbeiten1")),
             QStringList({"Netz propagieren", "Netz backpropagieren", "—", "Letztes Neuron löschen",
                          "Netz löschen", "Netztyp festlegen", "Gewichte zufällig belegen",
-                         "Sigma festlegen", "—", "Spezielle Netze", "—", "Kopieren"}));
+                         "Sigma festlegen", "—", "Spezielle Netze", "—", "Kopieren", "—",
+                         "Rückgängig", "Wiederholen"}));
         // The items of "Anzeige" come first; the views added to the program follow them.
         QCOMPARE(
             texte(menue(*form_, "Anzeige1")),

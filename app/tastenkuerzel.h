@@ -22,6 +22,8 @@ inline constexpr Tastenkuerzel Kuerzeltabelle[] = {
     {Kommando::Tutorium, QKeyCombination(Qt::Key_F1)},
     {Kommando::Propagieren, QKeyCombination(Qt::Key_F5)},
     {Kommando::Backpropagieren, QKeyCombination(Qt::Key_F6)},
+    {Kommando::Rueckgaengig, Qt::CTRL | Qt::Key_Z},
+    {Kommando::Wiederholen, Qt::CTRL | Qt::Key_Y},
 };
 
 } // namespace nervalo

@@ -57,6 +57,14 @@ class TastenkuerzelTest : public QObject {
                                          << "F6"
                                          << "BackBtn"
                                          << "Backpropagation";
+        QTest::newRow("rückgängig") << "Rueckgaengig1"
+                                    << "Ctrl+Z"
+                                    << ""
+                                    << "";
+        QTest::newRow("wiederholen") << "Wiederholen1"
+                                     << "Ctrl+Y"
+                                     << ""
+                                     << "";
     }
     void kuerzel() {
         QFETCH(QString, eintrag);
@@ -80,7 +88,7 @@ class TastenkuerzelTest : public QObject {
             ++mitKuerzel;
             QVERIFY2(!a->text().contains("löschen"), qPrintable(a->text()));
         }
-        QCOMPARE(mitKuerzel, 7);
+        QCOMPARE(mitKuerzel, 9);
     }
 
     // Pressed in the active main window, a shortcut runs its command; a disabled command's

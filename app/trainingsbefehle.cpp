@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QToolButton>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,10 @@ void TMainForm::zeichnungVormerken() {
 }
 
 void TMainForm::Trainieren() {
+    // The steps of a training loop are the loop's step of the undo history; a step on its own is
+    // one.
+    std::optional<Aufzeichnung> einzeln;
+    if (trainingsschleifen_.empty()) einzeln.emplace(verlauf_, AktuellesNetz, "Trainingsschritt");
     try {
         trainingsschritt();
     } catch (...) {
@@ -166,21 +171,21 @@ void TMainForm::trainingsschritt() {
 }
 
 void TMainForm::VorBtnClick() {
-    befehl([&] {
+    befehl("Netz propagieren", [&] {
         Nachzeichnen nachher(*this);
         AktuellesNetz.Propagiere();
     });
 }
 
 void TMainForm::BackBtnClick() {
-    befehl([&] {
+    befehl("Netz backpropagieren", [&] {
         Nachzeichnen nachher(*this);
         AktuellesNetz.Backpropagiere(Sigma);
     });
 }
 
 void TMainForm::ZufallBtnClick() {
-    befehl([&] {
+    befehl("Gewichte zufällig belegen", [&] {
         zufall().SetzeAusUhr();
         AktuellesNetz.Zufallsgewichte(1.0f);
         lernbeobachtung_.Leeren(); // new weights learn anew

@@ -39,7 +39,7 @@ void Verlauf::Beenden(const TNetz& netz, Nummer nummer, std::string_view name) {
 
 void Verlauf::teileBeginnen(const TNetz& netz) {
     for (Offen& o : offen_) {
-        if (!o.vorher) o.vorher.emplace(Eintrag{{}, netz, speicherungen_});
+        if (!o.vorher) o.vorher.emplace(kopie(netz));
         if (o.art == Art::Befehl) return; // what runs inside it belongs to it
     }
 }
@@ -81,12 +81,18 @@ bool Verlauf::schritt(TNetz& netz, std::deque<Eintrag>& von, std::deque<Eintrag>
     if (Laeuft() || von.empty()) return false;
     // The net as it is goes the other way under the same name, so that the step can be taken
     // again in the other direction.
-    nach.push_back({von.back().name, netz, speicherungen_});
+    nach.push_back(kopie(netz));
+    nach.back().name = von.back().name;
     const Eintrag ziel = std::move(von.back());
     von.pop_back();
     netz = ziel.netz;
     netz.Gesichert = gesichert(ziel);
+    if (BeiwerkSetzen) BeiwerkSetzen(ziel.beiwerk);
     return true;
+}
+
+Verlauf::Eintrag Verlauf::kopie(const TNetz& netz) const {
+    return {{}, netz, speicherungen_, BeiwerkNehmen ? BeiwerkNehmen() : std::any()};
 }
 
 bool Verlauf::gesichert(const Eintrag& e) {

@@ -9,8 +9,10 @@
 // Whatever runs inside an open command belongs to it. A loop (a training run, a recall) is one
 // step from its start to its end, except that a command run during the loop that changed the
 // net becomes a step of its own between the loop's part before it and the part after it.
+#include <any>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +29,11 @@ class Verlauf {
 
     // Steps kept back; older ones are forgotten.
     static constexpr int Tiefe = 100;
+
+    // What the program keeps beside the net about the net's state (the patterns stored in it):
+    // taken with every copy of the net and given back with it. Unset: nothing beside the net.
+    std::function<std::any()> BeiwerkNehmen;
+    std::function<void(const std::any&)> BeiwerkSetzen;
 
     // A command that may change the net begins. The number ends it.
     Nummer Beginnen(const TNetz& netz, std::string name, Art art = Art::Befehl);
@@ -58,6 +65,7 @@ class Verlauf {
         std::string name;
         TNetz netz;
         unsigned speicherung; // count of saves when the copy was taken
+        std::any beiwerk;
     };
     // An open recording. Outside any open command it holds the net where its part began:
     // its part runs from there to where the next open recording's part begins, or to now.
@@ -73,6 +81,7 @@ class Verlauf {
     // Makes every open part that changed the net a step, in order; each begins anew from now.
     // The part of the recording `geaendert` is known to have changed.
     void teileAbschliessen(const TNetz& netz, Nummer geaendert);
+    Eintrag kopie(const TNetz& netz) const;
     bool schritt(TNetz& netz, std::deque<Eintrag>& von, std::deque<Eintrag>& nach);
     bool gesichert(const Eintrag& e);
 

@@ -1,7 +1,9 @@
-// The undo history: every kind of command taken back and done again bit for bit, the saved
-// state, the bound of the history, loops as one step and commands inside them.
+// The undo history: commands that add and remove neurons and change weights, deltas and the
+// record of a learning step, taken back and done again bit for bit; the saved state, the bound
+// of the history, loops as one step and commands inside them.
 #include <gtest/gtest.h>
 
+#include <any>
 #include <functional>
 #include <limits>
 #include <ostream>
@@ -11,6 +13,7 @@
 #include "fehler.h"
 #include "hopfieldspeicher.h"
 #include "lernschritt.h"
+#include "netzabdruck.h"
 #include "spezialnetze.h"
 #include "testhilfe.h"
 #include "verlauf.h"
@@ -19,56 +22,6 @@
 using namespace nervalo;
 
 namespace {
-
-template <class T> void anhaengen(std::string& s, const T& wert) {
-    s.append(reinterpret_cast<const char*>(&wert), sizeof wert);
-}
-
-// Every bit of the net, field by field, written independently of the net's own copy and
-// comparison.
-std::string abdruck(const TNetz& netz) {
-    std::string s;
-    anhaengen(s, netz.Darstellung);
-    anhaengen(s, netz.Verbindungsmatrix);
-    anhaengen(s, netz.Gewichtsmatrix);
-    anhaengen(s, netz.Delta);
-    anhaengen(s, netz.Gesichert);
-    anhaengen(s, netz.Netztyp);
-    const Lernprotokoll& p = netz.Protokoll;
-    anhaengen(s, p.vorhanden);
-    anhaengen(s, p.vorwaertsDavor);
-    anhaengen(s, p.anzahl);
-    anhaengen(s, p.sigma);
-    anhaengen(s, p.berechnet);
-    anhaengen(s, p.gelernt);
-    anhaengen(s, p.output);
-    anhaengen(s, p.schichttyp);
-    anhaengen(s, p.sollwert);
-    anhaengen(s, p.eingabesumme);
-    anhaengen(s, p.ableitung);
-    anhaengen(s, p.deltasumme);
-    anhaengen(s, p.vorher);
-    for (int i = 0; i < netz.Anzahl(); ++i) {
-        const TGrafikNeuron& n = netz.Neuron(i);
-        anhaengen(s, n.Schichttyp);
-        anhaengen(s, n.Parameter);
-        anhaengen(s, n.Theta);
-        anhaengen(s, n.Aktionsfunktion);
-        anhaengen(s, n.Outputfunktion);
-        anhaengen(s, n.Xi);
-        anhaengen(s, n.LetzterInput);
-        anhaengen(s, static_cast<const std::array<float, Slots>&>(n.Inputs));
-        anhaengen(s, static_cast<const std::array<float, Slots>&>(n.Gewichte));
-        anhaengen(s, n.Output);
-        anhaengen(s, n.Sollwert);
-        for (int wert : {n.Radius, n.Textabstand, n.Randabstand, n.X, n.Y})
-            anhaengen(s, wert);
-        anhaengen(s, n.Anzeige);
-        s += n.Bezeichnung;
-        s += '\0';
-    }
-    return s;
-}
 
 // The input sum of every neuron as a neuron computes it that is given the same slots through
 // its setters: a sum remembered from another state would differ.
@@ -121,59 +74,14 @@ struct Fall {
 const std::vector<Fall>& befehle() {
     static const std::vector<Fall> liste{
         {"Neuron einfügen", perzeptron, [](TNetz& n) { test::neuesNeuron(n, 500, 70); }},
-        {"Neuron verschieben", perzeptron,
-         [](TNetz& n) {
-             n.Neuron(2).X = 300;
-             n.Neuron(2).Y = -10;
-         }},
-        {"Neuronen verbinden", perzeptron, [](TNetz& n) { n.VerbindeBeide(0, 5); }},
-        {"Verbindung löschen", perzeptron,
-         [](TNetz& n) {
-             n.Trenne(0, 2);
-             n.Trenne(2, 0);
-         }},
-        {"Neuron bearbeiten", perzeptron,
-         [](TNetz& n) {
-             TGrafikNeuron& x = n.Neuron(3);
-             x.Theta = 0.25f;
-             x.Aktionsfunktion = Aktionsfunktion::tanh;
-             x.Bezeichnung = "Schwelle über 0,25";
-         }},
         {"Letztes Neuron löschen", perzeptron, [](TNetz& n) { n.LoescheLetztesNeuron(); }},
-        {"Netz löschen", perzeptron, [](TNetz& n) { n.Leeren(); }},
-        {"Spezielle Netze", perzeptron,
-         [](TNetz& n) {
-             n.Leeren();
-             BaueHopfieldGitter(n, 2, 2);
-         }},
-        {"Netztyp festlegen", perzeptron, [](TNetz& n) { n.Netztyp = Netztyp::Hopfield; }},
-        {"Pfeile", perzeptron, [](TNetz& n) { n.Darstellung ^= PfeileZeigen; }},
-        {"Gewichte zufällig belegen", perzeptron,
-         [](TNetz& n) {
-             zufall().Setze(11);
-             n.Zufallsgewichte(1.0f);
-         }},
-        {"Netz propagieren", perzeptron,
-         [](TNetz& n) {
-             n.Neuron(0).SetzeOutput(-0.75f);
-             n.Propagiere();
-         }},
         {"Netz backpropagieren", perzeptron, [](TNetz& n) { n.Backpropagiere(0.5f); }},
-        {"Trainingsschritt", perzeptron,
-         [](TNetz& n) {
-             Lernschritt(
-                 n, Lernzuordnung::AusNetz(n), [](int s) { return s * 0.25f; }, 1.0f);
-         }},
         {"Training", perzeptron,
          [](TNetz& n) {
              const Lernzuordnung z = Lernzuordnung::AusNetz(n);
              for (int i = 0; i < 200; ++i)
                  Lernschritt(
                      n, z, [i](int s) { return ((i + s) % 2) * 1.0f; }, 1.0f);
-         }},
-        {"Muster einprägen", gitter,
-         [](TNetz& n) {
-             Hopfieldspeicher(3, 3).Merken(n, {0, 1, 0, 1, 1, 1, 0, 1, 0});
          }},
         {"Muster rekonstruieren", gitter,
          [](TNetz& n) {
@@ -199,19 +107,19 @@ TEST_P(BefehlTest, HinUndZurueck) {
     TNetz netz = b.netz();
     Verlauf v;
     v.Leeren(netz);
-    const std::string vorher = abdruck(netz);
+    const std::string vorher = test::abdruck(netz);
     {
         const Aufzeichnung a(v, netz, b.name);
         b.ausfuehren(netz);
     }
-    const std::string nachher = abdruck(netz);
+    const std::string nachher = test::abdruck(netz);
     const TGrafikNeuron* erstes = netz.Anzahl() > 0 ? &netz.Neuron(0) : nullptr;
     ASSERT_NE(nachher, vorher);
     EXPECT_EQ(v.RueckgaengigName(), b.name);
 
     summenMerken(netz);
     ASSERT_TRUE(v.Rueckgaengig(netz));
-    EXPECT_EQ(abdruck(netz), vorher);
+    EXPECT_EQ(test::abdruck(netz), vorher);
     summenFrisch(netz);
     if (erstes) {
         EXPECT_EQ(&netz.Neuron(0), erstes);
@@ -221,10 +129,10 @@ TEST_P(BefehlTest, HinUndZurueck) {
 
     summenMerken(netz);
     ASSERT_TRUE(v.Wiederholen(netz));
-    EXPECT_EQ(abdruck(netz), nachher);
+    EXPECT_EQ(test::abdruck(netz), nachher);
     summenFrisch(netz);
     EXPECT_FALSE(v.Wiederholen(netz));
-    EXPECT_EQ(abdruck(netz), nachher);
+    EXPECT_EQ(test::abdruck(netz), nachher);
 }
 
 INSTANTIATE_TEST_SUITE_P(Verlauf, BefehlTest, testing::ValuesIn(befehle()),
@@ -320,11 +228,11 @@ TEST(Verlauf, WelcheBefehleSchritteHinterlassen) {
     }
     EXPECT_EQ(v.AnzahlRueckgaengig(), 0);
 
-    const std::string vorher = abdruck(netz);
+    const std::string vorher = test::abdruck(netz);
     netz.Neuron(3).Parameter = 0.0f;
     netz.Neuron(3).Aktionsfunktion = Aktionsfunktion::linear;
     netz.Gesichert = true;
-    const std::string mitNull = abdruck(netz);
+    const std::string mitNull = test::abdruck(netz);
     v.Leeren(netz);
     EXPECT_THROW(
         {
@@ -334,8 +242,8 @@ TEST(Verlauf, WelcheBefehleSchritteHinterlassen) {
         Fehler);
     ASSERT_EQ(v.RueckgaengigName(), "Netz propagieren");
     ASSERT_TRUE(v.Rueckgaengig(netz));
-    EXPECT_EQ(abdruck(netz), mitNull);
-    EXPECT_NE(abdruck(netz), vorher);
+    EXPECT_EQ(test::abdruck(netz), mitNull);
+    EXPECT_NE(test::abdruck(netz), vorher);
 
     schieben(v, netz);
     EXPECT_EQ(v.AnzahlWiederholen(), 0);
@@ -410,6 +318,28 @@ TEST(Verlauf, SchleifenUndVerschachtelteBefehle) {
     EXPECT_EQ(namen,
               (std::vector<std::string>{"Training", "Spezielle Netze", "Training", "davor", ""}));
     EXPECT_EQ(x1, (std::vector<int>{a + 3, a + 1, a + 1, a, a}));
+}
+
+// What the program keeps beside the net goes back and forward with it.
+TEST(Verlauf, BeiwerkGehtMit) {
+    TNetz netz = gitter();
+    std::vector<int> gemerkt{1};
+    Verlauf v;
+    v.BeiwerkNehmen = [&] { return std::any(gemerkt); };
+    v.BeiwerkSetzen = [&](const std::any& b) { gemerkt = std::any_cast<std::vector<int>>(b); };
+    v.Leeren(netz);
+    for (int muster = 2; muster <= 3; ++muster) {
+        const Aufzeichnung a(v, netz, "Muster einprägen");
+        Hopfieldspeicher(3, 3).Merken(netz, Muster(9, muster == 2));
+        gemerkt.push_back(muster);
+    }
+    ASSERT_TRUE(v.Rueckgaengig(netz));
+    EXPECT_EQ(gemerkt, (std::vector<int>{1, 2}));
+    ASSERT_TRUE(v.Rueckgaengig(netz));
+    EXPECT_EQ(gemerkt, (std::vector<int>{1}));
+    ASSERT_TRUE(v.Wiederholen(netz));
+    ASSERT_TRUE(v.Wiederholen(netz));
+    EXPECT_EQ(gemerkt, (std::vector<int>{1, 2, 3}));
 }
 
 // Opening a net while a loop runs: the loop's end finds nothing to record, and a new command

@@ -140,8 +140,12 @@ void grauUndNurLesen(QLineEdit* feld) {
 // to it any more.
 class TAufgabenForm::Schleife {
   public:
-    explicit Schleife(TAufgabenForm& form) : form_(form) { ++form_.schleifen_; }
+    explicit Schleife(TAufgabenForm& form) : form_(form) {
+        ++form_.schleifen_;
+        form_.umgebung_.SchleifeBeginnt();
+    }
     ~Schleife() {
+        form_.umgebung_.SchleifeEndet();
         form_.VorgemerkteZeileSetzen();
         emit form_.SchleifeBeendet();
         if (--form_.schleifen_ == 0 && form_.geschlossen_) form_.deleteLater();

@@ -11,6 +11,10 @@ class AufgabenUmgebung {
     virtual void Trainieren() = 0;
     // The task window is closing: AufgabenfensterOffen := false, AufgSpeichernBtn disabled.
     virtual void AufgabenfensterGeschlossen() = 0;
+    // A training loop ("A1", "Alle") begins and ends: its steps are one change of the net.
+    // Neither throws.
+    virtual void SchleifeBeginnt() {}
+    virtual void SchleifeEndet() {}
 };
 
 } // namespace nervalo

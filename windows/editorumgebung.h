@@ -20,6 +20,11 @@ class EditorUmgebung {
     // The net window closes (after ErstNetzSichern): the net is cleared, the task and pattern
     // windows close, and the tool panel and the net's commands go.
     virtual void NetzfensterSchliesst() = 0;
+    // A press begins what may change the net; it ends with the press itself or with the end of
+    // the drag it starts. `was` names it for the undo history ("Neuron verschieben"). An end
+    // without a beginning does nothing.
+    virtual void AenderungBeginnt() {}
+    virtual void AenderungEndet(const char* was) { (void)was; }
 };
 
 } // namespace nervalo

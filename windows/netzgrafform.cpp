@@ -186,6 +186,8 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
     if (!Netz) return;
     mausX_ = x;
     mausY_ = y;
+    umgebung_.AenderungBeginnt();
+    const char* was = "Netz bearbeiten"; // what the press did, for the undo history
     Befehl([&] {
         // Every press starts afresh, also after one that opened the neuron dialog.
         DialogDruck = false;
@@ -207,6 +209,7 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
             GroesseAnpassen(false, neuron->X + neuron->Radius, neuron->Y + neuron->Radius);
             neuron->Zeige(Canvas());
             netz.Hinzufuegen(std::move(neuron));
+            was = "Neuron einfügen";
             umgebung_.NetzGeaendert();
         } else if (werkzeug == Werkzeug::Pfeil || werkzeug == Werkzeug::DoppelPfeil) {
             Auswahl = netz.NeuronBei(x, y);
@@ -221,7 +224,11 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
             Gummiband(n, x, y);
         } else if (button == Qt::RightButton) {
             // The dialog will have the mouse: a drag still running ends here, as if released.
-            if (zieht_) Loslassen(x, y, false);
+            if (zieht_) {
+                Loslassen(x, y, false);
+                umgebung_.AenderungBeginnt();
+            }
+            was = "Neuron bearbeiten";
             Auswahl = netz.NeuronBei(x, y);
             if (Auswahl == -1) return;
             TGrafikNeuron& n = netz.Neuron(Auswahl);
@@ -245,6 +252,8 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
             }
         }
     });
+    // A press that starts no drag is done; a drag ends with its release.
+    if (!zieht_) umgebung_.AenderungEndet(was);
     PaintBox1->update();
 }
 
@@ -285,7 +294,11 @@ void TNetzGrafform::PaintBox1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int
 
 void TNetzGrafform::Loslassen(int x, int y, bool verbinden) {
     zieht_ = false;
-    if (!Netz) return;
+    const char* was = "Netz bearbeiten";
+    if (!Netz) {
+        umgebung_.AenderungEndet(was);
+        return;
+    }
     Befehl([&] {
         TNetz& netz = *Netz;
         const Werkzeug werkzeug = umgebung_.AktivesWerkzeug();
@@ -299,17 +312,21 @@ void TNetzGrafform::Loslassen(int x, int y, bool verbinden) {
             if (quelle && Ziel != -1) {
                 if (netz.IstVerbunden(Auswahl, Ziel)) {
                     // A drag along an existing connection removes both directions.
+                    was = "Verbindung löschen";
                     netz.Trenne(Auswahl, Ziel);
                     netz.Trenne(Ziel, Auswahl);
                     umgebung_.ZeichnungAktualisieren();
                 } else if (werkzeug == Werkzeug::Pfeil) {
+                    was = "Neuronen verbinden";
                     netz.Verbinde(Auswahl, Ziel);
                 } else if (werkzeug == Werkzeug::DoppelPfeil) {
+                    was = "Neuronen verbinden";
                     netz.VerbindeBeide(Auswahl, Ziel);
                 }
             }
         } else if (werkzeug == Werkzeug::Bewege && Gueltig(Auswahl)) {
             TGrafikNeuron& n = netz.Neuron(Auswahl);
+            was = "Neuron verschieben";
             n.Anzeige = Beschriftung;
             const bool raster = umgebung_.RasterAn();
             n.X = raster ? Raster(x) : x;
@@ -323,6 +340,7 @@ void TNetzGrafform::Loslassen(int x, int y, bool verbinden) {
     });
     Auswahl = -1;
     PaintBox1->update();
+    umgebung_.AenderungEndet(was);
 }
 
 bool TNetzGrafform::FormClose() {
