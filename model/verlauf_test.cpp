@@ -108,6 +108,7 @@ TEST_P(BefehlTest, HinUndZurueck) {
     Verlauf v;
     v.Leeren(netz);
     const std::string vorher = test::abdruck(netz);
+    const TNetz kopie = netz; // holds also the fields the print does not list
     {
         const Aufzeichnung a(v, netz, b.name);
         b.ausfuehren(netz);
@@ -120,6 +121,7 @@ TEST_P(BefehlTest, HinUndZurueck) {
     summenMerken(netz);
     ASSERT_TRUE(v.Rueckgaengig(netz));
     EXPECT_EQ(test::abdruck(netz), vorher);
+    EXPECT_TRUE(GleichBitweise(netz, kopie));
     summenFrisch(netz);
     if (erstes) {
         EXPECT_EQ(&netz.Neuron(0), erstes);
