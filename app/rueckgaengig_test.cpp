@@ -348,8 +348,14 @@ class RueckgaengigTest : public QObject {
 
         test::zeichne(h, {"X.X", ".XX", "X.X"});
         const std::string vorher = test::abdruck(f().AktuellesNetz);
-        QTimer::singleShot(0, h.StopBtn, &QPushButton::click);
+        bool gesperrt = false; // both items greyed while the recall runs
+        QTimer::singleShot(0, h.StopBtn, [&] {
+            gesperrt = !eintrag(f(), "Rueckgaengig1")->isEnabled() &&
+                       !eintrag(f(), "Wiederholen1")->isEnabled();
+            h.StopBtn->click();
+        });
         h.ErkennenBtn->click();
+        QVERIFY(gesperrt);
         QCOMPARE(rueckgaengig(), QString("Rückgängig: Muster rekonstruieren"));
         menue("Rueckgaengig1");
         QVERIFY(test::abdruck(f().AktuellesNetz) == vorher);
