@@ -17,6 +17,7 @@
 #include "mainform.h"
 #include "pause.h"
 #include "zahltext.h"
+#include "zumschluss.h"
 
 namespace nervalo {
 namespace {
@@ -25,19 +26,6 @@ const char* const Titel = "Hopfield-Muster";
 const char* const PunkteAusserhalb = "Die Anzahl der Punkte muss zwischen 1 und 60 liegen.";
 const char* const NetzPasstNicht = "Das Netz passt nicht mehr zum Muster: die Anzahl der Neuronen "
                                    "hat sich geändert.\nDie Rekonstruktion wurde beendet.";
-
-// Derives the commands anew when it goes out of scope, after the step it was made before has
-// been recorded.
-class Nachfuehren {
-  public:
-    explicit Nachfuehren(TMainForm& f) : f_(f) {}
-    ~Nachfuehren() { f_.BefehleAktualisieren(); }
-    Nachfuehren(const Nachfuehren&) = delete;
-    Nachfuehren& operator=(const Nachfuehren&) = delete;
-
-  private:
-    TMainForm& f_;
-};
 
 Hopfieldspeicher speicher(const THopfieldForm& fenster) {
     return {fenster.Spalten(), fenster.Zeilen()};
@@ -101,7 +89,8 @@ void TMainForm::MusterSetzen(THopfieldForm& fenster) {
 
 void TMainForm::MusterMerken() {
     if (!Hopfieldfenster) return;
-    const Nachfuehren danach(*this);
+    // The commands are derived anew after the step has been recorded (declared first, ends last).
+    const ZumSchluss danach([this] { BefehleAktualisieren(); });
     const Aufzeichnung aufzeichnung(verlauf_, AktuellesNetz, "Muster einprägen");
     const THopfieldForm& fenster = *Hopfieldfenster;
     const Muster m = fenster.Gittermuster();
@@ -118,7 +107,7 @@ void TMainForm::MusterErkennen() {
     const QPointer<THopfieldForm> fenster = Hopfieldfenster;
     if (!fenster) return;
     // The whole recall is one step of the undo history, which waits while it runs.
-    const Nachfuehren danach(*this);
+    const ZumSchluss danach([this] { BefehleAktualisieren(); });
     const Aufzeichnung aufzeichnung(verlauf_, AktuellesNetz, "Muster rekonstruieren",
                                     Verlauf::Art::Schleife);
     BefehleAktualisieren();

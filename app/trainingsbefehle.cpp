@@ -20,24 +20,9 @@
 #include "trainingsanzeige.h"
 #include "zahltext.h"
 #include "zufall.h"
+#include "zumschluss.h"
 
 namespace nervalo {
-namespace {
-
-// Redraws the net when it goes out of scope, also when the step before it failed half-way: the
-// picture then shows what the net holds.
-class Nachzeichnen {
-  public:
-    explicit Nachzeichnen(TMainForm& f) : f_(f) {}
-    ~Nachzeichnen() { f_.ZeichnungAktualisieren(); }
-    Nachzeichnen(const Nachzeichnen&) = delete;
-    Nachzeichnen& operator=(const Nachzeichnen&) = delete;
-
-  private:
-    TMainForm& f_;
-};
-
-} // namespace
 
 void TMainForm::TrainiereBtnClick() {
     befehl([&] {
@@ -172,14 +157,14 @@ void TMainForm::trainingsschritt() {
 
 void TMainForm::VorBtnClick() {
     befehl("Netz propagieren", [&] {
-        Nachzeichnen nachher(*this);
+        const ZumSchluss nachher([this] { ZeichnungAktualisieren(); });
         AktuellesNetz.Propagiere();
     });
 }
 
 void TMainForm::BackBtnClick() {
     befehl("Netz backpropagieren", [&] {
-        Nachzeichnen nachher(*this);
+        const ZumSchluss nachher([this] { ZeichnungAktualisieren(); });
         AktuellesNetz.Backpropagiere(Sigma);
     });
 }
