@@ -328,6 +328,9 @@ class RueckgaengigTest : public QObject {
                      {'F', "Das Netz passt nicht mehr zur Lernaufgabe: Die "
                            "Tabelle braucht 7 Neuronen, das Netz hat nur noch 6."}}));
         QVERIFY(!a.LaeuftSchleife());
+        // The step failed before it changed anything: no step, and the step forward is kept.
+        QCOMPARE(rueckgaengig(), QString("Rückgängig: Netz propagieren"));
+        QCOMPARE(wiederholen(), QString("Wiederholen: Spezielle Netze"));
     }
 
     // Storing and recalling patterns: the recall is one step, and the patterns the analysis
