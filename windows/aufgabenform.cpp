@@ -22,6 +22,7 @@
 #include "fehler.h"
 #include "hinweisweitergabe.h"
 #include "meldungen.h"
+#include "werkzeugfenster.h"
 #include "zahltext.h"
 #include "zufall.h"
 
@@ -158,9 +159,7 @@ class TAufgabenForm::Schleife {
 };
 
 TAufgabenForm::TAufgabenForm(AufgabenUmgebung& umgebung, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      umgebung_(umgebung) {
+    : QWidget(parent, Werkzeugfenster), umgebung_(umgebung) {
     setWindowTitle(QStringLiteral("Lernaufgaben"));
     setFont(schrift());
     QPalette schwarz = palette();

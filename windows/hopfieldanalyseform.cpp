@@ -15,6 +15,7 @@
 #include "energiekurve.h"
 #include "musterstreifen.h"
 #include "ueberlappbalken.h"
+#include "werkzeugfenster.h"
 #include "zahltext.h"
 
 namespace nervalo {
@@ -63,9 +64,7 @@ QTableWidgetItem* zelle(const QString& text, Qt::Alignment ausrichtung = Qt::Ali
 } // namespace
 
 THopfieldAnalyseForm::THopfieldAnalyseForm(Analyseeinstellungen& einstellungen, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      einstellungen_(einstellungen) {
+    : QWidget(parent, Werkzeugfenster), einstellungen_(einstellungen) {
     setObjectName(QStringLiteral("HopfieldAnalyseForm"));
     setWindowTitle(QStringLiteral("Hopfield-Analyse"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -16,6 +16,7 @@
 #include "befehl.h"
 #include "hinweisweitergabe.h"
 #include "netz.h"
+#include "werkzeugfenster.h"
 
 namespace nervalo {
 namespace {
@@ -177,9 +178,7 @@ void TMusterGitter::mousePressEvent(QMouseEvent* e) {
 // ---- Form ------------------------------------------------------------------------------------
 
 THopfieldForm::THopfieldForm(HopfieldUmgebung& umgebung, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      umgebung_(umgebung) {
+    : QWidget(parent, Werkzeugfenster), umgebung_(umgebung) {
     setObjectName(QStringLiteral("HopfieldForm"));
     setWindowTitle(QStringLiteral("Hopfield"));
     QFont schrift = font();

@@ -8,6 +8,7 @@
 
 #include "hinweisweitergabe.h"
 #include "kartenbild.h"
+#include "werkzeugfenster.h"
 
 namespace nervalo {
 namespace {
@@ -19,9 +20,7 @@ QString beschriftung(const TNetz& netz, int i) {
 
 } // namespace
 
-TKartenForm::TKartenForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+TKartenForm::TKartenForm(QWidget* parent) : QWidget(parent, Werkzeugfenster) {
     setObjectName(QStringLiteral("KartenForm"));
     setWindowTitle(QStringLiteral("Entscheidungskarte"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -11,13 +11,12 @@
 #include "hinweisweitergabe.h"
 #include "lernkurvenbild.h"
 #include "tempostufen.h"
+#include "werkzeugfenster.h"
 #include "zahltext.h"
 
 namespace nervalo {
 
-TLernkurvenForm::TLernkurvenForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+TLernkurvenForm::TLernkurvenForm(QWidget* parent) : QWidget(parent, Werkzeugfenster) {
     setObjectName(QStringLiteral("LernkurvenForm"));
     setWindowTitle(QStringLiteral("Lernkurve"));
     setAttribute(Qt::WA_DeleteOnClose);
