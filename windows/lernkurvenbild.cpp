@@ -89,9 +89,10 @@ void TLernkurvenbild::Setzen(const Lernkurve& kurve) {
 }
 
 void TLernkurvenbild::achsenBestimmen() {
-    // The step axis ends at the first tick at or beyond the steps made.
+    // The step axis ends at the first tick at or beyond the steps made, with the finest ticks
+    // that need at most six intervals, so that the curve fills most of the width.
     const double schritte = std::max<double>(static_cast<double>(kurve_.Schritte()), 10.0);
-    teil_ = rundAufwaerts(schritte / 5);
+    teil_ = rundAufwaerts(schritte / 6);
     schritteBis_ = std::ceil(schritte / teil_ - 1e-9) * teil_;
     double kleinster = 0, groesster = 0;
     for (const Kurvenreihe* r : {&kurve_.Schrittfehler(), &kurve_.Gesamtfehler()})

@@ -35,6 +35,29 @@ class LernkurvenformTest : public QObject {
         QCOMPARE(f.GesamtfehlerEdit->text(), QString("1,23E-02"));
     }
 
+    // The step axis ends at the first tick at or beyond the steps made, ticks at 1, 2 or 5
+    // times a power of ten, at most six intervals.
+    void schrittachse_data() {
+        QTest::addColumn<int>("schritte");
+        QTest::addColumn<int>("ende");
+        QTest::newRow("kein Schritt") << 0 << 10;
+        QTest::newRow("genau auf einem Strich") << 100000 << 100000;
+        QTest::newRow("knapp darüber") << 110000 << 120000;
+        QTest::newRow("gröbere Teilung") << 130000 << 150000;
+    }
+    void schrittachse() {
+        QFETCH(int, schritte);
+        QFETCH(int, ende);
+        TLernkurvenForm f;
+        f.resize(560, 380);
+        Lernkurve k;
+        for (int s = 0; s < schritte; ++s)
+            k.Schritt(0.5f);
+        f.Zeigen(k, std::nullopt, "");
+        const QRectF r = f.Kurve->Flaeche();
+        QCOMPARE(f.Kurve->Punkt(ende, 1).x(), r.right());
+    }
+
     void ohneGesamtfehler() {
         TLernkurvenForm f;
         f.Zeigen({}, std::nullopt, "Keine Lernaufgabe geöffnet.");
