@@ -21,9 +21,10 @@ QString marke(double wert, double teil) {
     return t.replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-// About five ticks: 1, 2 or 5 times a power of ten.
+// The finest of 1, 2 or 5 times a power of ten that needs at most six intervals: a view that
+// spans a little more than 1 gets ticks at 0,2, not at 0,5.
 double teilung(double spanne) {
-    const double roh = spanne / 5;
+    const double roh = spanne / 6;
     const double p = std::pow(10.0, std::floor(std::log10(roh)));
     for (double f : {1.0, 2.0, 5.0})
         if (f * p >= roh) return f * p;
