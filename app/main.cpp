@@ -20,6 +20,7 @@
 
 #include "aufgabenform.h"
 #include "befehlszeile.h"
+#include "bildschirm.h"
 #include "dialoge.h"
 #include "hopfieldform.h"
 #include "infoform.h"
@@ -93,6 +94,10 @@ int main(int argc, char** argv) {
     QStringList liste = QApplication::arguments();
     if (!liste.isEmpty()) liste.removeFirst();
     const nervalo::Befehlszeile optionen = nervalo::BefehlszeileAuswerten(liste);
+
+    // Every window within the screen's available area, also on a small screen.
+    nervalo::Bildschirmanpassung bildschirmanpassung;
+    app.installEventFilter(&bildschirmanpassung);
 
     nervalo::setzeDialoge(nullptr); // the Qt boxes, also for the model's messages
     std::optional<nervalo::SelbsttestDialoge> stumm;

@@ -19,7 +19,9 @@
 
 #include "aufgabendatei.h"
 #include "befehl.h"
+#include "bildschirm.h"
 #include "fehler.h"
+#include "fensterinhalt.h"
 #include "hinweisweitergabe.h"
 #include "meldungen.h"
 #include "werkzeugfenster.h"
@@ -165,20 +167,22 @@ TAufgabenForm::TAufgabenForm(AufgabenUmgebung& umgebung, QWidget* parent)
     QPalette schwarz = palette();
     schwarz.setColor(QPalette::WindowText, Qt::black);
     setPalette(schwarz);
-    setFixedSize(252, 379);
+    inhalt_ = new Fensterinhalt(*this);
+    QWidget* flaeche = inhalt_->Flaeche();
+    inhalt_->FesteGroesse(QSize(252, 379));
 
-    Label1 = beschriftung(this, "Label1", "Anzahl der Aufgaben:", 16, 8);
+    Label1 = beschriftung(flaeche, "Label1", "Anzahl der Aufgaben:", 16, 8);
 
-    SpinEdit1 = new QSpinBox(this);
+    SpinEdit1 = new QSpinBox(flaeche);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setGeometry(128, 8, 49, 22);
     SpinEdit1->setRange(1, MaxAufgaben);
     SpinEdit1->setValue(2);
 
-    Label3 = beschriftung(this, "Label3", "Trainiere Aufgabe:", 16, 48);
+    Label3 = beschriftung(flaeche, "Label3", "Trainiere Aufgabe:", 16, 48);
 
-    const auto knopf = [this](const char* name, const char* text, const char* hinweis, int x) {
-        auto* k = new QToolButton(this);
+    const auto knopf = [flaeche](const char* name, const char* text, const char* hinweis, int x) {
+        auto* k = new QToolButton(flaeche);
         k->setObjectName(QLatin1String(name));
         k->setText(QString::fromUtf8(text));
         k->setToolTip(QString::fromUtf8(hinweis));
@@ -190,7 +194,7 @@ TAufgabenForm::TAufgabenForm(AufgabenUmgebung& umgebung, QWidget* parent)
     Trainierebtn = knopf("Trainierebtn", "A1", "Trainiere aktuelle Aufgabe", 128);
     TaBtn = knopf("TaBtn", "Alle", "Trainiere alle Aufgaben", 192);
 
-    StringGrid1 = new QTableWidget(0, 0, this);
+    StringGrid1 = new QTableWidget(0, 0, flaeche);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(GridLinks, 72, 225, 233);
     StringGrid1->setShowGrid(true);
@@ -221,18 +225,18 @@ TAufgabenForm::TAufgabenForm(AufgabenUmgebung& umgebung, QWidget* parent)
     connect(StringGrid1, &QTableWidget::cellClicked, this, [this] { StringGrid1Click(); });
     connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this] { StringGrid1Click(); });
 
-    BitBtn1 = new QPushButton(QStringLiteral("Stop"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("Stop"), flaeche);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(16, 312, 49, 25);
 
-    Label2 = beschriftung(this, "Label2", "Fehler:", 112, 318);
-    FehlerEdit = new QLineEdit(this);
+    Label2 = beschriftung(flaeche, "Label2", "Fehler:", 112, 318);
+    FehlerEdit = new QLineEdit(flaeche);
     FehlerEdit->setObjectName(QStringLiteral("FehlerEdit"));
     FehlerEdit->setGeometry(160, 316, 81, 21);
     grauUndNurLesen(FehlerEdit);
 
-    Label4 = beschriftung(this, "Label4", "Iterationen:", 88, 346);
-    IterationenEdit = new TIntEdit(this);
+    Label4 = beschriftung(flaeche, "Label4", "Iterationen:", 88, 346);
+    IterationenEdit = new TIntEdit(flaeche);
     IterationenEdit->setObjectName(QStringLiteral("IterationenEdit"));
     IterationenEdit->setGeometry(160, 344, 81, 21);
     grauUndNurLesen(IterationenEdit);
@@ -245,8 +249,7 @@ TAufgabenForm::TAufgabenForm(AufgabenUmgebung& umgebung, QWidget* parent)
     connect(TaBtn, &QToolButton::clicked, this, [this] { TaBtnClick(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    const QScreen* bildschirm = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (bildschirm) move(bildschirm->availableGeometry().center() - rect().center());
+    move(VerfuegbarerBereich(parent ? *parent : *this).center() - rect().center());
     show();
 }
 
@@ -341,7 +344,8 @@ void TAufgabenForm::FensterAnpassen() {
                                         0LL, static_cast<long long>(QWIDGETSIZE_MAX) / 2);
     StringGrid1->resize(static_cast<int>(breite), StringGrid1->height());
     const long long w = breite + GridLinks + 25;
-    if (w > width()) setFixedWidth(static_cast<int>(w));
+    if (w > inhalt_->Flaeche()->width())
+        inhalt_->FesteGroesse(QSize(static_cast<int>(w), inhalt_->Flaeche()->height()));
 }
 
 void TAufgabenForm::FormActivate() {

@@ -20,6 +20,8 @@ class QToolButton;
 
 namespace nervalo {
 
+class Fensterinhalt;
+
 class TAufgabenForm : public QWidget {
     Q_OBJECT
 
@@ -108,6 +110,7 @@ class TAufgabenForm : public QWidget {
     void ZeileVormerken(int zeile);
 
     AufgabenUmgebung& umgebung_;
+    Fensterinhalt* inhalt_;    // holds the controls; scrolls where the screen is too small
     int schleifen_ = 0;        // loops running, nested ones counted
     bool geschlossen_ = false; // FormClose has run
     int vorgemerkteZeile_ = 0; // row that becomes current at the end of the frame, 0 none

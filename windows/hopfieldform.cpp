@@ -14,6 +14,8 @@
 #include <limits>
 
 #include "befehl.h"
+#include "bildschirm.h"
+#include "fensterinhalt.h"
 #include "hinweisweitergabe.h"
 #include "netz.h"
 #include "werkzeugfenster.h"
@@ -185,7 +187,9 @@ THopfieldForm::THopfieldForm(HopfieldUmgebung& umgebung, QWidget* parent)
     schrift.setPixelSize(13);
     setFont(schrift);
 
-    Panel1 = new QFrame(this);
+    inhalt_ = new Fensterinhalt(*this, [this](QSize g) { Raender(g); });
+    QWidget* flaeche = inhalt_->Flaeche();
+    Panel1 = new QFrame(flaeche);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     LoescheBtn = flacherKnopf(Panel1, "LoescheBtn", QStringLiteral("C"),
@@ -208,18 +212,18 @@ THopfieldForm::THopfieldForm(HopfieldUmgebung& umgebung, QWidget* parent)
     StopBtn->setToolTip(QStringLiteral("Propagation stoppen"));
     StopBtn->setStatusTip(QStringLiteral("Propagation stoppen"));
 
-    StringGrid1 = new TMusterGitter(*this, this);
+    StringGrid1 = new TMusterGitter(*this, flaeche);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(10, 40, 220, 240);
 
-    MusternummerLbl = new QLabel(QStringLiteral("Lernen von Muster Nr."), this);
+    MusternummerLbl = new QLabel(QStringLiteral("Lernen von Muster Nr."), flaeche);
     MusternummerLbl->setObjectName(QStringLiteral("MusternummerLbl"));
     MusternummerLbl->setWordWrap(true);
     MusternummerLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MusternummerLbl->setGeometry(240, 42, 77, 32);
-    MusternummerEdit = zahlFeld(this, "MusternummerEdit", QRect(344, 48, 49, 24));
+    MusternummerEdit = zahlFeld(flaeche, "MusternummerEdit", QRect(344, 48, 49, 24));
 
-    Hintpanel = new QLabel(this);
+    Hintpanel = new QLabel(flaeche);
     Hintpanel->setObjectName(QStringLiteral("Hintpanel"));
     Hintpanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Hintpanel->setAlignment(Qt::AlignCenter);
@@ -255,28 +259,22 @@ void THopfieldForm::Auslegen(int h, int v) {
         const int breite = std::max(
             StringGrid1->width() + MusternummerLbl->width() + MusternummerEdit->width() + 50, 264);
         const int hoehe = std::max(StringGrid1->height() + 90, 130) + 30;
-        setMinimumSize(breite, hoehe);
-        setMaximumSize(breite, hoehe);
-        resize(breite, hoehe);
+        inhalt_->FesteGroesse(QSize(breite, hoehe));
     });
 }
 
-void THopfieldForm::resizeEvent(QResizeEvent* e) {
-    Panel1->setGeometry(0, 0, width(), PanelHoehe);
-    Hintpanel->setGeometry(0, height() - HintHoehe, width(), HintHoehe);
-    QWidget::resizeEvent(e);
+void THopfieldForm::Raender(QSize groesse) {
+    Panel1->setGeometry(0, 0, groesse.width(), PanelHoehe);
+    Hintpanel->setGeometry(0, groesse.height() - HintHoehe, groesse.width(), HintHoehe);
 }
 
 void THopfieldForm::showEvent(QShowEvent* e) {
     // Centred on the screen when shown the first time, with the size it has then.
     if (!zentriert_ && !e->spontaneous()) {
         zentriert_ = true;
-        QScreen* bildschirm = parentWidget() ? parentWidget()->screen() : screen();
-        if (bildschirm) {
-            QRect ort = frameGeometry();
-            ort.moveCenter(bildschirm->availableGeometry().center());
-            move(ort.topLeft());
-        }
+        QRect ort = frameGeometry();
+        ort.moveCenter(VerfuegbarerBereich(parentWidget() ? *parentWidget() : *this).center());
+        move(ort.topLeft());
     }
     QWidget::showEvent(e);
 }

@@ -19,6 +19,7 @@ class QToolButton;
 
 namespace nervalo {
 
+class Fensterinhalt;
 class THopfieldForm;
 
 // The pattern grid: text cells without header rows or columns, 20 x 20 pixels each with grid
@@ -124,11 +125,14 @@ class THopfieldForm : public QWidget {
   protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
   private:
+    // Panel1 along the top edge and Hintpanel along the bottom edge of the content.
+    void Raender(QSize groesse);
+
     HopfieldUmgebung& umgebung_;
+    Fensterinhalt* inhalt_;    // holds the controls; scrolls where the screen is too small
     int schleifen_ = 0;        // recalls running from this window (a second "?" nests)
     bool geschlossen_ = false; // closed; destroyed once no recall runs any more
     bool zentriert_ = false;
