@@ -1,8 +1,8 @@
 #pragma once
-// What the last backpropagation step of a net did: the values each delta and each weight change
-// were computed from. The net keeps it in memory only; the net file does not hold it. The
-// "Rechenweg" window and the drawing of the changes read it, so both show the step as it
-// happened instead of computing it a second time.
+// What the last propagation and the last backpropagation step of a net did: the values each
+// output, each delta and each weight change were computed from. The net keeps it in memory only;
+// the net file does not hold it. The "Rechenweg" window and the drawing of the changes read it,
+// so both show the calculation as it happened instead of computing it a second time.
 #include <array>
 #include <cstdint>
 
@@ -11,6 +11,16 @@
 namespace nervalo {
 
 struct Lernprotokoll {
+    // The last propagation (a whole pass, or single neurons). Bit j: neuron j computed its output
+    // (an input neuron computes none); its input sum then.
+    std::uint64_t ausgerechnet = 0;
+    std::array<float, Slots> vorwaertssumme{};
+    // Bit i of entry j: slot i of neuron j has been overwritten since j computed (by a later
+    // neuron of the pass, or by j itself); eingabeDavor[i][j] holds the value j used.
+    std::array<std::uint64_t, Slots> ueberschrieben{};
+    Matrix eingabeDavor{};
+
+    // The last backpropagation step.
     // A step is recorded, and no weight has changed since other than by that step. Setting a
     // weight, removing a connection, clearing and loading the net end the record.
     bool vorhanden = false;
@@ -40,6 +50,8 @@ struct Lernprotokoll {
     bool Gelernt(int a, int b) const {
         return vorhanden && a < anzahl && b < anzahl && (gelernt[b] >> a & 1u);
     }
+    // The step changed a weight into neuron b.
+    bool GelerntIn(int b) const { return vorhanden && b < anzahl && gelernt[b] != 0; }
     bool DeltaBerechnet(int i) const { return vorhanden && i < anzahl && (berechnet >> i & 1u); }
 };
 

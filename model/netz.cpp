@@ -92,7 +92,10 @@ void TNetz::Zufallsgewichte(float g) {
 
 void TNetz::Propagiere() {
     Gesichert = false;
+    // Every neuron computes anew: what a neuron overwrites in a later one's slots belongs to this
+    // pass only from the moment that later neuron has computed.
     Protokoll.vorwaertsDavor = false;
+    Protokoll.ausgerechnet = 0;
     const int n = Anzahl();
     for (int i = 0; i < n; ++i)
         PropagiereNeuron(i);
@@ -104,15 +107,32 @@ void TNetz::PropagiereNeuron(int i) {
     TGrafikNeuron& quelle = Neuron(i);
     quelle.BerechneOutput(n);
     const float o = quelle.Output;
-    for (std::uint64_t ziele = zeile(Verbindungsmatrix, i, n); ziele != 0; ziele &= ziele - 1)
-        Neuron(std::countr_zero(ziele)).SetzeInput(i, o);
+    // The record: the input sum the output came from (the neuron remembers it), and the value of
+    // each slot that is overwritten after its neuron computed (a connection to an earlier neuron
+    // or to itself), as that neuron used it. A layered net has no such slots.
+    Lernprotokoll& p = Protokoll;
+    const std::uint64_t bit = std::uint64_t{1} << i;
+    if (quelle.Schichttyp != Schichttyp::Inputschicht) {
+        p.vorwaertssumme[i] = quelle.Inputsumme(n);
+        p.ausgerechnet |= bit;
+        p.ueberschrieben[i] = 0;
+    }
+    const std::uint64_t ziele = zeile(Verbindungsmatrix, i, n);
+    for (std::uint64_t davor = ziele & p.ausgerechnet; davor != 0; davor &= davor - 1) {
+        const int j = std::countr_zero(davor);
+        if (p.ueberschrieben[j] & bit) continue;
+        p.eingabeDavor[i][j] = Neuron(j).Inputs[i];
+        p.ueberschrieben[j] |= bit;
+    }
+    for (std::uint64_t rest = ziele; rest != 0; rest &= rest - 1)
+        Neuron(std::countr_zero(rest)).SetzeInput(i, o);
 }
 
 void TNetz::Leeren() {
     Verbindungsmatrix = Matrix{};
     Gewichtsmatrix = Matrix{};
     neuronen_.Leeren();
-    Protokoll.vorhanden = false;
+    Protokoll = Lernprotokoll{};
     Gesichert = true;
     Netztyp = Netztyp::KeinTyp;
 }

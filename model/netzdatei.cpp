@@ -135,7 +135,7 @@ void TNetz::Laden(const std::string& dateiname) {
 
 void TNetz::LadenAus(std::istream& ein) {
     const int vorher = Anzahl();
-    Protokoll.vorhanden = false;
+    Protokoll = Lernprotokoll{};
     try {
         Leser leser(ein);
         Netztyp = leser.art<nervalo::Netztyp>();

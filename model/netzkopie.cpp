@@ -32,8 +32,11 @@ bool neuronGleich(const TGrafikNeuron& a, const TGrafikNeuron& b) {
 
 // Every field of the record of the last learning step.
 bool protokollGleich(const Lernprotokoll& a, const Lernprotokoll& b) {
-    return a.vorhanden == b.vorhanden && a.vorwaertsDavor == b.vorwaertsDavor &&
-           a.anzahl == b.anzahl && bitsGleich(a.sigma, b.sigma) && a.berechnet == b.berechnet &&
+    return a.ausgerechnet == b.ausgerechnet && bitsGleich(a.vorwaertssumme, b.vorwaertssumme) &&
+           bitsGleich(a.ueberschrieben, b.ueberschrieben) &&
+           bitsGleich(a.eingabeDavor, b.eingabeDavor) && a.vorhanden == b.vorhanden &&
+           a.vorwaertsDavor == b.vorwaertsDavor && a.anzahl == b.anzahl &&
+           bitsGleich(a.sigma, b.sigma) && a.berechnet == b.berechnet &&
            bitsGleich(a.gelernt, b.gelernt) && bitsGleich(a.output, b.output) &&
            bitsGleich(a.schichttyp, b.schichttyp) && bitsGleich(a.sollwert, b.sollwert) &&
            bitsGleich(a.eingabesumme, b.eingabesumme) && bitsGleich(a.ableitung, b.ableitung) &&

@@ -86,6 +86,7 @@ TEST(Netzkopie, JedesFeldZaehlt) {
         {"Bezeichnung", [](TNetz& n) { n.Neuron(0).Bezeichnung = "N0 "; }},
         {"Anzeige", [](TNetz& n) { n.Neuron(0).Anzeige = 0; }},
         {"Lernschritt", [](TNetz& n) { n.Backpropagiere(1.0f); }},
+        {"Eingabe vor dem Überschreiben", [](TNetz& n) { n.Protokoll.eingabeDavor[2][1] = 1.0f; }},
         {"Lernschritt vorhanden", [](TNetz& n) { n.Protokoll.vorhanden = true; }},
         {"Gewicht vor dem Lernschritt", [](TNetz& n) { n.Protokoll.vorher[1][2] = -0.0f; }},
         {"Ableitung im Lernschritt", [](TNetz& n) { n.Protokoll.ableitung[2] = 0.25f; }},
