@@ -21,6 +21,15 @@ enum class Netztyp : std::uint8_t { Perzeptron = 0, Hopfield = 1, KeinTyp = 2 };
 inline constexpr std::uint8_t GewichteZeigen = 1;
 inline constexpr std::uint8_t PfeileZeigen = 2;
 
+// What the drawing shows beyond the net's own display flags. The default adds nothing: the
+// picture is then the same, pixel for pixel, as without it.
+struct Zusatzanzeige {
+    // After a learning step: each weight's change beside the weight (green for +, red for -)
+    // and each neuron's delta below it.
+    bool aenderungen = false;
+    int hervorgehoben = -1; // a neuron drawn with red text (Markiere), -1 none
+};
+
 // Most neurons the editor and the special-net construction add.
 inline constexpr int MaxNeuronen = 60;
 
@@ -79,7 +88,7 @@ class TNetz {
 
     // Drawing and hit testing.
     void ZeichneVerbindung(int a, int b, Zeichenflaeche& c) const;
-    void ZeichneNetz(Zeichenflaeche& c) const;
+    void ZeichneNetz(Zeichenflaeche& c, const Zusatzanzeige& zusatz = {}) const;
     int NeuronBei(int x, int y) const;
     void KopiereInZwischenablage() const;
 

@@ -19,6 +19,7 @@ inline constexpr Farbe Rot{255, 0, 0};
 inline constexpr Farbe Gruen{0, 255, 0};
 inline constexpr Farbe Blau{0, 0, 255};
 inline constexpr Farbe Gelb{255, 255, 0};
+inline constexpr Farbe Dunkelgruen{0, 140, 0};
 
 // Size of the net's picture: the one on the clipboard, and a saved or printed one. What lies
 // beyond it is cut off.

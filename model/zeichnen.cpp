@@ -81,6 +81,39 @@ bool AmMittelpunkt(const TNetz& netz, int a, int b) {
     return netz.Verbindungsmatrix[a][b] > 0.0f && netz.Verbindungsmatrix[a][b] != 1.0f;
 }
 
+// Green for a rise, red for a fall, black for no change.
+Farbe Vorzeichenfarbe(float x) {
+    return x > 0.0f ? Dunkelgruen : x < 0.0f ? Rot : Schwarz;
+}
+
+// The text of a number in the colour of its sign, on white, centred on (x, y).
+void Vorzeichentext(Zeichenflaeche& c, std::int64_t x, std::int64_t y, float wert,
+                    const std::string& text) {
+    c.SetzeFuellfarbe(Weiss);
+    c.SetzeSchriftfarbe(Vorzeichenfarbe(wert));
+    Zentriert(c, x, y, text);
+}
+
+// The change of the weight a -> b: one text line below a one-way weight label (two thirds of
+// the way from a to b); a two-way pair has its weights at the midpoint, and the change of the
+// direction that learned stands at the two-thirds point, which tells the direction.
+void ZeichneAenderung(const TNetz& netz, int a, int b, Zeichenflaeche& c) {
+    const std::int64_t ax = netz.Neuron(a).X, ay = netz.Neuron(a).Y;
+    const std::int64_t bx = netz.Neuron(b).X, by = netz.Neuron(b).Y;
+    const float aenderung = netz.Gewichtsaenderung(a, b);
+    const std::string text = ZahlZuText(aenderung);
+    const std::int64_t unten = netz.Verbindungsmatrix[a][b] == 1.0f ? c.TextHoehe(text) : 0;
+    Vorzeichentext(c, ax + (bx - ax) * 2 / 3, ay + (by - ay) * 2 / 3 + unten, aenderung, text);
+}
+
+// The delta of a neuron, just below its circle.
+void ZeichneDelta(const TNetz& netz, int i, Zeichenflaeche& c) {
+    const TGrafikNeuron& n = netz.Neuron(i);
+    const std::string text = "\u03b4 " + ZahlZuText(netz.Delta[i]);
+    const std::int64_t y = std::int64_t{n.Y} + n.Radius + 1 + c.TextHoehe(text) / 2;
+    Vorzeichentext(c, n.X, y, netz.Delta[i], text);
+}
+
 } // namespace
 
 Zwischenablage* setzeZwischenablage(Zwischenablage* z) {
@@ -177,14 +210,24 @@ void TNetz::ZeichneVerbindung(int a, int b, Zeichenflaeche& c) const {
     c.Text(punkt(kasten.x1), punkt(kasten.y1), text);
 }
 
-void TNetz::ZeichneNetz(Zeichenflaeche& c) const {
+void TNetz::ZeichneNetz(Zeichenflaeche& c, const Zusatzanzeige& zusatz) const {
     const int n = Anzahl();
+    const bool aenderungen = zusatz.aenderungen && Protokoll.vorhanden;
     // Connections first, so that the circles lie on top of them.
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
-            if (Verbindungsmatrix[i][j] > 0.0f) ZeichneVerbindung(i, j, c);
-    for (int i = 0; i < n; ++i)
-        Neuron(i).Zeige(c);
+            if (Verbindungsmatrix[i][j] > 0.0f) {
+                ZeichneVerbindung(i, j, c);
+                if (aenderungen && (Darstellung & PfeileZeigen) && Protokoll.Gelernt(i, j))
+                    ZeichneAenderung(*this, i, j, c);
+            }
+    for (int i = 0; i < n; ++i) {
+        if (i == zusatz.hervorgehoben)
+            Neuron(i).Markiere(c);
+        else
+            Neuron(i).Zeige(c);
+        if (aenderungen && Protokoll.DeltaBerechnet(i)) ZeichneDelta(*this, i, c);
+    }
 }
 
 void TNetz::KopiereInZwischenablage() const {

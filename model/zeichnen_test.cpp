@@ -467,3 +467,173 @@ TEST(Zeichnen, KopiereInZwischenablage) {
     EXPECT_TRUE(ablage.abgelegt);
     EXPECT_EQ(ablage.inhalt, direkt.liste);
 }
+
+namespace {
+
+// Input N0 -> N1, N2 (hidden) -> N3 (output), N1 and N2 connected both ways, a backward
+// one-way connection N3 -> N0; after one learning step.
+TNetz gelerntesNetz() {
+    TNetz netz;
+    test::neuesNeuron(netz, 100, 100, Schichttyp::Inputschicht).Output = 1.0f;
+    test::neuesNeuron(netz, 250, 60);
+    test::neuesNeuron(netz, 250, 160);
+    test::neuesNeuron(netz, 400, 100, Schichttyp::Outputschicht).Sollwert = 1.0f;
+    const struct {
+        int a, b;
+        float w;
+    } gewichte[] = {{0, 1, 0.5f}, {0, 2, -0.75f}, {1, 3, 1.25f}, {2, 3, -0.5f}, {3, 0, 0.25f}};
+    for (const auto& g : gewichte) {
+        netz.Verbinde(g.a, g.b);
+        netz.SetzeGewicht(g.a, g.b, g.w);
+    }
+    netz.VerbindeBeide(1, 2);
+    netz.SetzeGewicht(1, 2, 0.375f);
+    netz.SetzeGewicht(2, 1, -0.125f);
+    netz.Propagiere();
+    netz.Backpropagiere(1.0f);
+    return netz;
+}
+
+} // namespace
+
+// Without the additions the drawing after a learning step is exactly the one the program drew
+// before the changes could be shown (recorded from it).
+TEST(Zeichnen, OhneZusatzWieBisher) {
+    const TNetz netz = gelerntesNetz();
+    Protokoll p;
+    netz.ZeichneNetz(p);
+    Protokoll aus;
+    netz.ZeichneNetz(aus, {.aenderungen = false, .hervorgehoben = -1});
+    EXPECT_EQ(aus.liste, p.liste);
+    EXPECT_EQ(
+        p.liste,
+        (Zeilen{"BewegeZu 123,94",        "LinieZu 227,66",          "Fuellung 255,0,0",
+                "Ellipse 225,64,229,68",  "Fuellung 255,255,255",    "Schrift 0,0,0",
+                "Text 186,68 0.52",       "BewegeZu 122,109",        "LinieZu 228,151",
+                "Fuellung 255,0,0",       "Ellipse 226,149,230,153", "Fuellung 255,255,255",
+                "Schrift 0,0,0",          "Text 183,134 -0.76",      "BewegeZu 250,84",
+                "LinieZu 250,136",        "Fuellung 255,0,0",        "Ellipse 248,134,252,138",
+                "Fuellung 255,255,255",   "Schrift 0,0,0",           "Text 236,104 0.37",
+                "BewegeZu 273,66",        "LinieZu 377,94",          "Fuellung 255,0,0",
+                "Ellipse 375,92,379,96",  "Fuellung 255,255,255",    "Schrift 0,0,0",
+                "Text 336,80 1.30",       "BewegeZu 250,136",        "LinieZu 250,84",
+                "Fuellung 255,0,0",       "Ellipse 248,82,252,86",   "Fuellung 255,255,255",
+                "Schrift 0,0,0",          "Text 233,104 -0.13",      "BewegeZu 272,151",
+                "LinieZu 378,109",        "Fuellung 255,0,0",        "Ellipse 376,107,380,111",
+                "Fuellung 255,255,255",   "Schrift 0,0,0",           "Text 333,114 -0.47",
+                "BewegeZu 376,100",       "LinieZu 124,100",         "Fuellung 255,0,0",
+                "Ellipse 122,98,126,102", "Fuellung 255,255,255",    "Schrift 0,0,0",
+                "Text 186,94 0.25",       "Schrift 0,0,255",         "Fuellung 255,255,255",
+                "Ellipse 78,78,122,122",  "Text 93,87 N0",           "Text 86,101 1.00",
+                "Schrift 0,0,255",        "Fuellung 255,255,255",    "Ellipse 228,38,272,82",
+                "Text 243,47 N1",         "Text 236,61 0.62",        "Schrift 0,0,255",
+                "Fuellung 255,255,255",   "Ellipse 228,138,272,182", "Text 243,147 N2",
+                "Text 236,161 0.37",      "Schrift 0,0,255",         "Fuellung 255,255,0",
+                "Ellipse 378,78,422,122", "Text 393,87 N3",          "Text 386,101 0.64"}));
+}
+
+namespace {
+
+// The lines of `mit` that are not in `ohne`, where `mit` is `ohne` with lines put in.
+Zeilen eingefuegt(const Zeilen& mit, const Zeilen& ohne) {
+    Zeilen r;
+    std::size_t k = 0;
+    for (const std::string& z : mit)
+        if (k < ohne.size() && z == ohne[k])
+            ++k;
+        else
+            r.push_back(z);
+    EXPECT_EQ(k, ohne.size());
+    return r;
+}
+
+} // namespace
+
+TEST(Zeichnen, AenderungenUndDeltas) {
+    // N0 (input, output 1) at (100, 100) -> N1 (output) at (250, 100), weight 0. The change label
+    // of a one-way connection sits one text line (13 pixels) below its weight label at two thirds
+    // of the way, (200, 100); that of a two-way pair at the two-thirds point itself. The delta is
+    // centred 1 + 13 / 2 pixels below the circle.
+    const struct {
+        const char* was;
+        float sollwert, sigma;
+        bool zweiwege, pfeile, nachherGesetzt;
+        Zeilen erwartet;
+    } faelle[] = {
+        {"Anstieg",
+         1.0f,
+         1.0f,
+         false,
+         true,
+         false,
+         {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 186,107 0.13", "Fuellung 255,255,255",
+          "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
+        {"Abstieg",
+         0.0f,
+         1.0f,
+         false,
+         true,
+         false,
+         {"Fuellung 255,255,255", "Schrift 255,0,0", "Text 183,107 -0.13", "Fuellung 255,255,255",
+          "Schrift 255,0,0", "Text 226,123 δ -0.13"}},
+        {"ohne Änderung",
+         1.0f,
+         0.0f,
+         false,
+         true,
+         false,
+         {"Fuellung 255,255,255", "Schrift 0,0,0", "Text 186,107 0.00", "Fuellung 255,255,255",
+          "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
+        {"Paar",
+         1.0f,
+         1.0f,
+         true,
+         true,
+         false,
+         // N0 receives from N1 and so turns hidden: it gets a small delta too.
+         {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 186,94 0.13", "Fuellung 255,255,255",
+          "Schrift 0,140,0", "Text 79,123 δ 0.00", "Fuellung 255,255,255", "Schrift 0,140,0",
+          "Text 229,123 δ 0.13"}},
+        {"ohne Pfeile",
+         1.0f,
+         1.0f,
+         false,
+         false,
+         false,
+         {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
+        {"Gewicht danach gesetzt", 1.0f, 1.0f, false, true, true, {}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        TNetz netz;
+        test::neuesNeuron(netz, 100, 100, Schichttyp::Inputschicht).Output = 1.0f;
+        test::neuesNeuron(netz, 250, 100, Schichttyp::Outputschicht).Sollwert = f.sollwert;
+        if (f.zweiwege)
+            netz.VerbindeBeide(0, 1);
+        else
+            netz.Verbinde(0, 1);
+        netz.Propagiere();
+        netz.Backpropagiere(f.sigma);
+        if (f.nachherGesetzt) netz.SetzeGewicht(0, 1, 0.5f);
+        if (!f.pfeile) netz.Darstellung = GewichteZeigen;
+        Protokoll ohne, mit;
+        netz.ZeichneNetz(ohne);
+        netz.ZeichneNetz(mit, {.aenderungen = true});
+        EXPECT_EQ(eingefuegt(mit.liste, ohne.liste), f.erwartet);
+    }
+}
+
+TEST(Zeichnen, HervorgehobenesNeuronInRot) {
+    const TNetz netz = gelerntesNetz();
+    for (int i = -1; i <= netz.Anzahl(); ++i) {
+        Protokoll p;
+        netz.ZeichneNetz(p, {.hervorgehoben = i});
+        Zeilen schriften;
+        for (const std::string& z : p.nur("Schrift"))
+            if (z != "Schrift 0,0,0") schriften.push_back(z);
+        ASSERT_EQ(schriften.size(), 4u);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(schriften[k], k == i ? "Schrift 255,0,0" : "Schrift 0,0,255")
+                << i << " " << k;
+    }
+}
