@@ -1,6 +1,8 @@
 // Time of a full redraw of the net window: fill white and ZeichneNetz on a QtZeichenflaeche over
 // a 1300 x 800 image, for the largest net the editor allows and for a small perceptron. Also the
-// same on a new surface each time (as for the clipboard) and the model's share alone.
+// same on a new surface each time (as for the clipboard) and the model's share alone. The
+// largest net once more after a learning step with "Änderungen" on: every weight change and
+// every delta drawn as well.
 //   zeichnen_bench [repetitions]
 #include <QGuiApplication>
 #include <QImage>
@@ -94,23 +96,35 @@ template <class F> Zeit millisekunden(int wiederholungen, F&& bild) {
     return {dauer.count() / wiederholungen, cpu / wiederholungen};
 }
 
-void zeige(const char* was, const TNetz& netz, int wiederholungen) {
+// The grid after one learning step, every fourth neuron an output neuron with target 1, so that
+// the deltas and weight changes are of both signs and many sizes.
+void gelernt(TNetz& netz) {
+    for (int i = 3; i < netz.Anzahl(); i += 4) {
+        netz.Neuron(i).Schichttyp = Schichttyp::Outputschicht;
+        netz.Neuron(i).Sollwert = 1.0f;
+    }
+    netz.Propagiere();
+    netz.Backpropagiere(1.0f);
+}
+
+void zeige(const char* was, const TNetz& netz, int wiederholungen,
+           const Zusatzanzeige& zusatz = {}) {
     // The net window: one image and surface for the whole run.
     QImage bild(1300, 800, QImage::Format_RGB32);
     QtZeichenflaeche flaeche(bild);
     const Zeit fenster = millisekunden(wiederholungen, [&] {
         flaeche.Leeren();
-        netz.ZeichneNetz(flaeche);
+        netz.ZeichneNetz(flaeche, zusatz);
     });
     // The clipboard: a new image and surface every time, so no text is rendered yet.
     const Zeit neu = millisekunden(wiederholungen, [&] {
         QImage b(1300, 800, QImage::Format_RGB32);
         QtZeichenflaeche f(b);
         f.Leeren();
-        netz.ZeichneNetz(f);
+        netz.ZeichneNetz(f, zusatz);
     });
     LeereFlaeche leer;
-    const Zeit modell = millisekunden(wiederholungen, [&] { netz.ZeichneNetz(leer); });
+    const Zeit modell = millisekunden(wiederholungen, [&] { netz.ZeichneNetz(leer, zusatz); });
     std::printf("%s\n  redraw         %7.3f ms  (processor %7.3f ms)\n"
                 "  new surface    %7.3f ms  (processor %7.3f ms)\n"
                 "  model alone    %7.3f ms  (processor %7.3f ms)\n",
@@ -132,5 +146,10 @@ int main(int argc, char** argv) {
     zeige("Hopfield 6 x 10: 60 neurons, 3600 connections, arrows and weights", hopfield,
           wiederholungen);
     zeige("Perceptron 2-4-2: 8 neurons, 16 connections, arrows and weights", klein, wiederholungen);
+    TNetz lernend;
+    hopfieldGitter(lernend);
+    gelernt(lernend);
+    zeige("Hopfield 6 x 10 after a learning step, with \"Änderungen\": 1770 changes, 60 deltas",
+          lernend, wiederholungen, {.aenderungen = true});
     return 0;
 }
