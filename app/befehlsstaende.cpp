@@ -33,6 +33,8 @@ Befehlsstaende BefehleAbleiten(const Programmzustand& z) {
     b[K::Pfeile].haken = pfeile;
     b[K::Gewichte] = {pfeile, static_cast<bool>(z.darstellung & GewichteZeigen)};
     b[K::Raster].haken = z.raster;
+    b[K::Aenderungen] = {netz, z.aenderungen};
+    b[K::Rechenweg].aktiv = netz;
     const bool karte = netz && z.eingaben == 2;
     b[K::Entscheidungskarte] = {karte, false, karte ? "" : KarteNurMitZweiEingaben};
     const std::pair<Kommando, int> tempi[] = {{K::TempoHoechstes, 0}, {K::Tempo1, 1},

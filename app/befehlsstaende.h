@@ -60,6 +60,8 @@ enum class Kommando {
     Drucken,       // "Drucken..."
     Rueckgaengig,  // "Rückgängig" (Ctrl+Z)
     Wiederholen,   // "Wiederholen" (Ctrl+Y)
+    Aenderungen,   // "Änderungen"
+    Rechenweg,     // "Rechenweg"
     Anzahl
 };
 
@@ -79,6 +81,7 @@ struct Programmzustand {
     std::string rueckgaengig{};
     std::string wiederholen{};
     bool aufzeichnung = false;
+    bool aenderungen = false; // "Änderungen": the last learning step's changes are drawn
 };
 
 struct Befehlsstand {

@@ -30,7 +30,7 @@ const std::pair<Kommando, const char*> Abhaengige[] = {
 
 // The commands that need the net window and nothing else: the net's picture as a file and on
 // paper.
-const Kommando MitNetzfenster[] = {K::BildSpeichern, K::Drucken};
+const Kommando MitNetzfenster[] = {K::BildSpeichern, K::Drucken, K::Aenderungen, K::Rechenweg};
 
 // The decision map and the pace, tested on their own.
 const Kommando Lernanzeige[] = {K::Entscheidungskarte,
@@ -148,6 +148,8 @@ class BefehlsstaendeTest : public QObject {
                 const Befehlsstand stand = BefehleAbleiten(f.zustand)[k];
                 QVERIFY2(stand.aktiv == f.zustand.netzfenster && !stand.haken, f.name);
             }
+        // "Änderungen" carries its check mark.
+        QVERIFY(BefehleAbleiten({.netzfenster = true, .aenderungen = true})[K::Aenderungen].haken);
     }
 
     // Steps back and forward need the net window and a step to take, and wait while a command,

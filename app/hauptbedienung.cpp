@@ -134,6 +134,9 @@ void Hauptbedienung::menueAnlegen(QMainWindow& fenster) {
     anzeige->addSeparator();
     eintrag(anzeige, K::HopfieldAnalyse, "HopfieldAnalyse1", "Hopfield-Analyse");
     lernanzeigeAnlegen(anzeige);
+    anzeige->addSeparator();
+    eintrag(anzeige, K::Aenderungen, "Aenderungen1", "Änderungen")->setCheckable(true);
+    eintrag(anzeige, K::Rechenweg, "Rechenweg1", "Rechenweg");
 
     QMenu* sonstiges = menue(leiste, "Sonstiges1", "Sonstiges");
     eintrag(sonstiges, K::TestNeuron, "Neuron1", "Neuron");

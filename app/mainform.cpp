@@ -133,6 +133,8 @@ void TMainForm::befehleVerbinden() {
         {K::Tutorium, &TMainForm::Inhalt1Click},
         {K::Info, &TMainForm::Info1Click},
         {K::Lernkurve, &TMainForm::Lernkurve1Click},
+        {K::Aenderungen, &TMainForm::Aenderungen1Click},
+        {K::Rechenweg, &TMainForm::Rechenweg1Click},
         {K::Entscheidungskarte, &TMainForm::Entscheidungskarte1Click},
         {K::Rueckgaengig, &TMainForm::RueckgaengigClick},
         {K::Wiederholen, &TMainForm::WiederholenClick}};
@@ -165,7 +167,8 @@ void TMainForm::BefehleAktualisieren() {
          .tempo = tempo_.SchritteProSekunde(),
          .rueckgaengig = verlauf_.RueckgaengigName(),
          .wiederholen = verlauf_.WiederholenName(),
-         .aufzeichnung = verlauf_.Laeuft()}));
+         .aufzeichnung = verlauf_.Laeuft(),
+         .aenderungen = aenderungen_}));
 }
 
 QMenu* TMainForm::createPopupMenu() {
@@ -245,6 +248,7 @@ void TMainForm::Netzloeschen() {
 void TMainForm::ZeichnungAktualisieren() {
     if (NetzVorhanden && Netzfenster) Netzfenster->Aktualisieren();
     lernbeobachtung_.Geaendert();
+    RechenwegNachfuehren();
 }
 
 void TMainForm::NetzSpeichern() {

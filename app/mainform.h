@@ -41,6 +41,7 @@ class TAufgabenForm;
 class THopfieldForm;
 class TInfoForm;
 class TKartenForm;
+class TRechenwegForm;
 class TLernkurvenForm;
 class TNetzGrafform;
 class TNetztypForm;
@@ -101,6 +102,7 @@ class TMainForm : public QMainWindow,
     QPointer<THopfieldAnalyseForm> Analysefenster; // "Hopfield-Analyse", while it is open
     QPointer<TLernkurvenForm> Lernkurvenfenster;   // "Lernkurve", while it is open
     QPointer<TKartenForm> Kartenfenster;           // "Entscheidungskarte", while it is open
+    QPointer<TRechenwegForm> Rechenwegfenster;     // "Rechenweg", once it exists
 
     // The Hopfield analysis (analysebefehle.cpp). The patterns stored with "!" since the net was
     // built, opened or cleared, in memory only; the course of the last recall; the recall's pace
@@ -167,6 +169,13 @@ class TMainForm : public QMainWindow,
     void TempoClick(int schritteProSekunde);
     Trainingstempo& Tempo() { return tempo_; }
     Lernbeobachtung& Beobachtung() { return lernbeobachtung_; }
+    // The calculation of a neuron and the changes of the last learning step
+    // (rechenwegbefehle.cpp): "Änderungen" switches the changes in the drawing on and off,
+    // "Rechenweg" opens its window or brings it to the front.
+    void Aenderungen1Click();
+    void Rechenweg1Click();
+    // Shows the calculation of the chosen neuron in the "Rechenweg" window, if it is open.
+    void RechenwegNachfuehren();
 
     // The start-up part: net window size and the command-line file. Runs once, right after
     // the main window is first shown.
@@ -186,6 +195,8 @@ class TMainForm : public QMainWindow,
     void NetzfensterSchliesst() override;
     void AenderungBeginnt() override;
     void AenderungEndet(const char* was) override;
+    Zusatzanzeige Zusatz() const override;
+    void NeuronAngeklickt(int i) override;
 
     // AufgabenUmgebung: what the learning task window uses.
     void Trainieren() override;
@@ -214,6 +225,7 @@ class TMainForm : public QMainWindow,
         Befehl(std::forward<F>(rumpf));
         BefehleAktualisieren();
         analyseNachfuehren();
+        RechenwegNachfuehren();
     }
     // A command that may change the net: its body is one step of the undo history, named `was`.
     template <class F> void befehl(const char* was, F&& rumpf) {
@@ -283,6 +295,8 @@ class TMainForm : public QMainWindow,
     QStringList argumente_;
     bool gestartet_ = false;
     bool raster_ = true;                  // "an Raster ausrichten"
+    bool aenderungen_ = false;            // "Änderungen"
+    int rechenneuron_ = -1;               // the neuron the "Rechenweg" window shows
     Werkzeug werkzeug_ = Werkzeug::Keins; // the mode button that is down
 };
 

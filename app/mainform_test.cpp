@@ -151,10 +151,10 @@ class MainFormTest : public QObject {
                          "Sigma festlegen", "—", "Spezielle Netze", "—", "Kopieren", "—",
                          "Rückgängig", "Wiederholen"}));
         // The items of "Anzeige" come first; the views added to the program follow them.
-        QCOMPARE(
-            texte(menue(*form_, "Anzeige1")),
-            QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten", "—", "Hopfield-Analyse",
-                         "—", "Lernkurve", "Entscheidungskarte", "Trainingstempo"}));
+        QCOMPARE(texte(menue(*form_, "Anzeige1")),
+                 QStringList({"Pfeile", "Gewichte", "—", "an Raster ausrichten", "—",
+                              "Hopfield-Analyse", "—", "Lernkurve", "Entscheidungskarte",
+                              "Trainingstempo", "—", "Änderungen", "Rechenweg"}));
         QCOMPARE(texte(menue(*form_, "Trainingstempo1")),
                  QStringList({"Höchstes Tempo", "1 Schritt pro Sekunde", "2 Schritte pro Sekunde",
                               "5 Schritte pro Sekunde", "10 Schritte pro Sekunde",

@@ -92,6 +92,7 @@ void TMainForm::zeichnungVormerken() {
         bildtakt_ = new Bildtakt(
             [this] {
                 if (NetzVorhanden && Netzfenster) Netzfenster->Aktualisieren();
+                RechenwegNachfuehren();
             },
             this);
     bildtakt_->Vormerken();

@@ -124,7 +124,7 @@ void TNetzGrafform::TitelSetzen(const std::string& name) {
 void TNetzGrafform::Aktualisieren() {
     Befehl([&] {
         NeuZeichnen();
-        if (Netz) Netz->ZeichneNetz(Canvas());
+        if (Netz) Netz->ZeichneNetz(Canvas(), umgebung_.Zusatz());
     });
 }
 
@@ -173,7 +173,7 @@ bool TNetzGrafform::eventFilter(QObject* objekt, QEvent* e) {
 }
 
 void TNetzGrafform::PaintBox1Paint() {
-    if (Netz) Netz->ZeichneNetz(Canvas());
+    if (Netz) Netz->ZeichneNetz(Canvas(), umgebung_.Zusatz());
 }
 
 void TNetzGrafform::Gummiband(const TGrafikNeuron& n, int x, int y) {
@@ -186,6 +186,7 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
     if (!Netz) return;
     mausX_ = x;
     mausY_ = y;
+    const int getroffen = Netz->NeuronBei(x, y);
     umgebung_.AenderungBeginnt();
     const char* was = "Netz bearbeiten"; // what the press did, for the undo history
     Befehl([&] {
@@ -254,6 +255,13 @@ void TNetzGrafform::PaintBox1MouseDown(Qt::MouseButton button, Qt::KeyboardModif
     });
     // A press that starts no drag is done; a drag ends with its release.
     if (!zieht_) umgebung_.AenderungEndet(was);
+    // The main window learns which neuron was hit once the tool has done its part. A new
+    // highlight is drawn at once unless a drag runs, whose release redraws the net anyway.
+    if (Gueltig(getroffen)) {
+        const int vorher = umgebung_.Zusatz().hervorgehoben;
+        umgebung_.NeuronAngeklickt(getroffen);
+        if (!zieht_ && umgebung_.Zusatz().hervorgehoben != vorher) Befehl([&] { NeuZeichnen(); });
+    }
     PaintBox1->update();
 }
 
@@ -336,7 +344,7 @@ void TNetzGrafform::Loslassen(int x, int y, bool verbinden) {
     });
     Befehl([&] {
         Canvas().SetzeStiftmodus(StiftModus::Kopieren);
-        Netz->ZeichneNetz(Canvas());
+        Netz->ZeichneNetz(Canvas(), umgebung_.Zusatz());
     });
     Auswahl = -1;
     PaintBox1->update();
