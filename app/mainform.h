@@ -236,6 +236,9 @@ class TMainForm : public QMainWindow,
     }
     void befehleVerbinden();
     void werkzeugWaehlen(Werkzeug w);
+    // "Als Arbeitsblatt speichern..." of the "Rechenweg" window: asks for the neurons and the
+    // file, and writes the page.
+    void arbeitsblattSpeichern();
 
     // Operations on the net and the windows.
     void NetzSpeichern();

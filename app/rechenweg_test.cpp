@@ -8,8 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "mainform.h"
 #include "netzgrafform.h"
@@ -184,6 +187,33 @@ class RechenwegTest : public QObject {
         // A new neuron starts a new exercise with empty fields.
         klick(3);
         QVERIFY(f.Feld(Frage::Summe) && f.Feld(Frage::Summe)->text().isEmpty());
+    }
+
+    // The worksheet of the named neurons goes to the chosen file with the net's picture in it;
+    // an unknown name is refused with a message and writes nothing.
+    void arbeitsblatt() {
+        gelernt();
+        TRechenwegForm& f = fenster();
+        klick(3);
+        QTemporaryDir ordner;
+        const std::string pfad = ordner.filePath(QStringLiteral("blatt.html")).toStdString();
+        skript->eingaben.push_back("N9");
+        f.ArbeitsblattBtn->click();
+        QCOMPARE(skript->liste.size(), std::size_t{1});
+        QVERIFY(!std::ifstream(pfad).good());
+
+        skript->eingaben.push_back("N3, N4");
+        skript->dateien.push_back(pfad);
+        f.ArbeitsblattBtn->click();
+        QCOMPARE(skript->eingabeFragen.size(), std::size_t{2});
+        std::stringstream html;
+        html << std::ifstream(pfad).rdbuf();
+        const std::string seite = html.str();
+        QVERIFY(
+            seite.find("<img class=\"netz\" alt=\"Das Netz\" src=\"data:image/svg+xml;base64,") !=
+            std::string::npos);
+        QVERIFY(seite.find("<h2>N3</h2>") < seite.find("<h2>N4</h2>"));
+        QVERIFY(seite.find("<h2>N2</h2>") == std::string::npos);
     }
 };
 

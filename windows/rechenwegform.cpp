@@ -61,7 +61,6 @@ TRechenwegForm::TRechenwegForm(QWidget* parent) : QWidget(parent, Werkzeugfenste
     LoesungBtn->setObjectName(QStringLiteral("LoesungBtn"));
     ArbeitsblattBtn = new QPushButton(QStringLiteral("Als Arbeitsblatt speichern..."), this);
     ArbeitsblattBtn->setObjectName(QStringLiteral("ArbeitsblattBtn"));
-    ArbeitsblattBtn->hide();
     ErgebnisLbl = new QLabel(this);
     ErgebnisLbl->setObjectName(QStringLiteral("ErgebnisLbl"));
 
