@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <sstream>
 
@@ -214,6 +216,31 @@ class RechenwegTest : public QObject {
             std::string::npos);
         QVERIFY(seite.find("<h2>N3</h2>") < seite.find("<h2>N4</h2>"));
         QVERIFY(seite.find("<h2>N2</h2>") == std::string::npos);
+
+        // The picture is cut to the net: every neuron lies inside its view box, which lies
+        // inside the whole picture, also with a neuron placed far outside by a damaged file.
+        for (const int fern : {0, 1, std::numeric_limits<std::int32_t>::max()}) {
+            if (fern) netz().Neuron(0).X = fern;
+            skript->eingaben.push_back("N3");
+            skript->dateien.push_back(pfad);
+            f.ArbeitsblattBtn->click();
+            std::stringstream neu;
+            neu << std::ifstream(pfad).rdbuf();
+            const std::string text = neu.str();
+            const auto beginn = text.find("base64,") + 7;
+            const QString svg = QString::fromUtf8(QByteArray::fromBase64(
+                QByteArray::fromStdString(text.substr(beginn, text.find('"', beginn) - beginn))));
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral(R"x(viewBox="(\d+) (\d+) (\d+) (\d+)")x"))
+                    .match(svg);
+            QVERIFY(m.hasMatch());
+            const QRect box(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                            m.captured(4).toInt());
+            QVERIFY(QRect(0, 0, BildBreite, BildHoehe).contains(box));
+            for (int i = 1; i < netz().Anzahl(); ++i)
+                QVERIFY(box.contains(netz().Neuron(i).X, netz().Neuron(i).Y));
+            if (!fern) QVERIFY(box.width() < BildBreite / 2);
+        }
     }
 };
 

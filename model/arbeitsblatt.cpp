@@ -18,8 +18,7 @@ const char* const Kopf = R"(<!DOCTYPE html>
 body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; color: #000; }
 h1 { font-size: 16pt; margin: 0 0 3mm 0; }
 h2 { font-size: 12pt; margin: 5mm 0 2mm 0; }
-img.netz { display: block; width: 100%; max-height: 95mm; object-fit: contain;
-           border: 1px solid #888; margin-bottom: 3mm; }
+img.netz { display: block; max-width: 100%; max-height: 95mm; margin: 0 auto 3mm auto; }
 table { border-collapse: collapse; width: 100%; margin-bottom: 4mm; break-inside: avoid;
         page-break-inside: avoid; }
 th, td { border: 1px solid #444; padding: 1.5mm; text-align: left; vertical-align: top; }

@@ -36,7 +36,7 @@ QTableWidgetItem* zelle(const QString& text) {
 TRechenwegForm::TRechenwegForm(QWidget* parent) : QWidget(parent, Werkzeugfenster) {
     setObjectName(QStringLiteral("RechenwegForm"));
     setWindowTitle(QStringLiteral("Rechenweg"));
-    resize(860, 420);
+    resize(1120, 440);
 
     NeuronBox = new QComboBox(this);
     NeuronBox->setObjectName(QStringLiteral("NeuronBox"));
@@ -208,8 +208,8 @@ void TRechenwegForm::aufbauen() {
     Tabelle->resizeColumnsToContents();
     // Long formulas would push the results out of sight.
     for (int s : {Formel, Rechnung})
-        if (Tabelle->columnWidth(s) > 320) Tabelle->setColumnWidth(s, 320);
-    if (Tabelle->columnWidth(Ergebnis) < 90) Tabelle->setColumnWidth(Ergebnis, 90);
+        if (Tabelle->columnWidth(s) > 300) Tabelle->setColumnWidth(s, 300);
+    if (Tabelle->columnWidth(Ergebnis) < 110) Tabelle->setColumnWidth(Ergebnis, 110);
 }
 
 void TRechenwegForm::Pruefen() {
