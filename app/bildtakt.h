@@ -28,6 +28,8 @@ class Bildtakt : public QObject {
     void Takt();
     // Draws an out-of-date picture at once.
     void Jetzt();
+    // The shortest time between two drawings from now on, in milliseconds.
+    void Abstand(int ms) { abstand_ = ms; }
     bool Offen() const { return offen_; }
 
   private:

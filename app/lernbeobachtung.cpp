@@ -1,6 +1,10 @@
 #include "lernbeobachtung.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "bildtakt.h"
+#include "bilduhr.h"
 #include "fehler.h"
 #include "gesamtfehler.h"
 #include "kartenform.h"
@@ -9,7 +13,7 @@
 namespace nervalo {
 
 Lernbeobachtung::Lernbeobachtung(Quelle quelle, QObject* parent)
-    : QObject(parent), quelle_(std::move(quelle)),
+    : QObject(parent), quelle_(std::move(quelle)), uhr_(bilduhr()),
       // Curve and map cost a few milliseconds (the map is 10,000 forward passes): 40 pictures a
       // second look as smooth as 60 and leave more of the time to the training.
       takt_(new Bildtakt([this] { auffrischen(); }, this, Auffrischabstand)) {}
@@ -49,6 +53,7 @@ void Lernbeobachtung::Kartenfenster(TKartenForm* f) {
 
 void Lernbeobachtung::auffrischen() {
     if (!punktFaellig_ && !kurvenfenster_ && !kartenfenster_) return;
+    const std::int64_t beginn = uhr_.Millisekunden();
     const std::optional<Aufgabentabelle> tabelle = quelle_.tabelle();
     const TNetz& netz = quelle_.netz();
     const Lernzuordnung zuordnung = quelle_.zuordnung();
@@ -66,6 +71,9 @@ void Lernbeobachtung::auffrischen() {
     if (kurvenfenster_) kurvenfenster_->Zeigen(kurve_, gesamt_, ohneGesamt_);
     if (kartenfenster_)
         kartenfenster_->Zeigen(netz, zuordnung, tabelle.value_or(Aufgabentabelle{}));
+    const std::int64_t dauer = uhr_.Millisekunden() - beginn;
+    takt_->Abstand(static_cast<int>(std::clamp<std::int64_t>(Zeitanteil * dauer, Auffrischabstand,
+                                                             std::numeric_limits<int>::max())));
 }
 
 } // namespace nervalo

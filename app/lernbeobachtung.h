@@ -16,6 +16,7 @@
 
 namespace nervalo {
 
+class Bilduhr;
 class Bildtakt;
 class TKartenForm;
 class TLernkurvenForm;
@@ -24,6 +25,9 @@ class Lernbeobachtung : public QObject {
   public:
     // Shortest time between two updates of the views in milliseconds.
     static constexpr int Auffrischabstand = 25;
+    // Updates whose computing takes longer (the map of a big net) come less often: at most one
+    // part in this many of the time goes to them, the rest to the training and the event loop.
+    static constexpr int Zeitanteil = 5;
 
     // Where the views read the net, the task table's column mapping and the table's rows (none
     // without a task window).
@@ -57,6 +61,7 @@ class Lernbeobachtung : public QObject {
     void auffrischen();
 
     Quelle quelle_;
+    Bilduhr& uhr_;
     Lernkurve kurve_;
     Bildtakt* takt_;
     bool punktFaellig_ = false; // steps were made since the last total error
