@@ -285,8 +285,16 @@ QPixmap Bildchen(Bild b, int seite) {
 }
 
 QIcon Symbol(Bild b, int seite) {
-    // The disabled look is generated from this picture by the style.
-    return QIcon(Bildchen(b, seite));
+    // Drawn for screens of one, two and three pixels per point, so that a high-density screen
+    // shows a picture of its own pixels rather than an enlarged one. The disabled look is
+    // generated from these pictures by the style.
+    QIcon symbol(Bildchen(b, seite));
+    for (int massstab : {2, 3}) {
+        QPixmap fein = Bildchen(b, seite * massstab);
+        fein.setDevicePixelRatio(massstab);
+        symbol.addPixmap(fein);
+    }
+    return symbol;
 }
 
 QPixmap ProgrammSymbol(int seite) {

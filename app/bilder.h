@@ -30,7 +30,8 @@ enum class Bild {
 
 // A square picture of the given side in pixels.
 QPixmap Bildchen(Bild b, int seite);
-// The icon of a tool button: the picture and a greyed copy for the disabled state.
+// The icon of a tool button: the picture and a greyed copy for the disabled state, drawn at the
+// pixels of the screen it is shown on.
 QIcon Symbol(Bild b, int seite);
 // The program's own icon: a small net of three layers.
 QPixmap ProgrammSymbol(int seite);

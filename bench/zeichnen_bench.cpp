@@ -123,12 +123,22 @@ void zeige(const char* was, const TNetz& netz, int wiederholungen,
         f.Leeren();
         netz.ZeichneNetz(f, zusatz);
     });
+    // The net window on a screen of two pixels per point: four times the pixels, through QPainter.
+    QImage fein(2600, 1600, QImage::Format_RGB32);
+    fein.setDevicePixelRatio(2);
+    QtZeichenflaeche feineFlaeche(fein);
+    const Zeit doppelt = millisekunden(wiederholungen, [&] {
+        feineFlaeche.Leeren();
+        netz.ZeichneNetz(feineFlaeche);
+    });
     LeereFlaeche leer;
     const Zeit modell = millisekunden(wiederholungen, [&] { netz.ZeichneNetz(leer, zusatz); });
     std::printf("%s\n  redraw         %7.3f ms  (processor %7.3f ms)\n"
+                "  redraw, 2 px   %7.3f ms  (processor %7.3f ms, %.1f x the redraw)\n"
                 "  new surface    %7.3f ms  (processor %7.3f ms)\n"
                 "  model alone    %7.3f ms  (processor %7.3f ms)\n",
-                was, fenster.wand, fenster.cpu, neu.wand, neu.cpu, modell.wand, modell.cpu);
+                was, fenster.wand, fenster.cpu, doppelt.wand, doppelt.cpu,
+                doppelt.cpu / fenster.cpu, neu.wand, neu.cpu, modell.wand, modell.cpu);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "befehl.h"
@@ -39,11 +40,21 @@ TNetzPaintBox::TNetzPaintBox(TNetzGrafform& form, QWidget* parent) : QWidget(par
     SetzeGroesse(1, 1);
 }
 
+int TNetzPaintBox::Massstab() const {
+    return std::max(1, static_cast<int>(std::ceil(devicePixelRatioF() - 0.01)));
+}
+
 void TNetzPaintBox::SetzeGroesse(int w, int h) {
-    if (flaeche_ && bild_.width() == w && bild_.height() == h) return;
+    const int massstab = Massstab();
+    if (flaeche_ && bild_.deviceIndependentSize() == QSizeF(w, h) &&
+        bild_.devicePixelRatio() == massstab)
+        return;
     const StiftModus modus = flaeche_ ? flaeche_->Stiftmodus() : StiftModus::Kopieren;
     flaeche_.reset(); // ends the painter on the old image
-    QImage neu(w, h, QImage::Format_RGB32);
+    // One image pixel per screen pixel: on a high-density screen the picture is drawn at the
+    // screen's own pixels instead of being enlarged when it is shown.
+    QImage neu(w * massstab, h * massstab, QImage::Format_RGB32);
+    neu.setDevicePixelRatio(massstab);
     neu.fill(Qt::white);
     if (!bild_.isNull()) {
         QPainter kopie(&neu);
@@ -59,7 +70,16 @@ void TNetzPaintBox::SetzeGroesse(int w, int h) {
 
 void TNetzPaintBox::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.drawImage(e->rect(), bild_, e->rect());
+    const QRect r = e->rect();
+    const qreal m = bild_.devicePixelRatio();
+    p.drawImage(QRectF(r), bild_, QRectF(r.x() * m, r.y() * m, r.width() * m, r.height() * m));
+}
+
+bool TNetzPaintBox::event(QEvent* e) {
+    // Moved to a screen of another pixel density: the picture is drawn anew at its pixels.
+    if (e->type() == QEvent::ScreenChangeInternal && bild_.devicePixelRatio() != Massstab())
+        form_.Aktualisieren();
+    return QWidget::event(e);
 }
 
 void TNetzPaintBox::mousePressEvent(QMouseEvent* e) {
@@ -152,8 +172,8 @@ void TNetzGrafform::GroesseAnpassen(bool schrumpfen, int x, int y) {
     w = std::min<long long>(w, GroessteSeite);
     h = std::min<long long>(h, GroessteSeite);
     if (!schrumpfen) {
-        w = std::max<long long>(w, Box().Bild().width());
-        h = std::max<long long>(h, Box().Bild().height());
+        w = std::max<long long>(w, Box().width());
+        h = std::max<long long>(h, Box().height());
     }
     Box().SetzeGroesse(static_cast<int>(w), static_cast<int>(h));
 }

@@ -34,11 +34,15 @@ class TNetzPaintBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
   private:
+    // Image pixels per point: the screen's pixel ratio, rounded up to a whole number.
+    int Massstab() const;
+
     TNetzGrafform& form_;
     QImage bild_;
     std::unique_ptr<QtZeichenflaeche> flaeche_;

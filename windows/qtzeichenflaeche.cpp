@@ -89,8 +89,10 @@ QFont NetzSchrift() {
 QtZeichenflaeche::QtZeichenflaeche(QImage& bild, const QFont& schrift)
     : bild_(bild), schrift_(schrift), maler_(&bild), metrik_(schrift, &bild),
       oberlaenge_(metrik_.ascent()), zeilenhoehe_(metrik_.height()),
-      direkt_(bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32 ||
-              bild.format() == QImage::Format_ARGB32_Premultiplied) {
+      gestempelt_(bild.devicePixelRatio() == 1.0),
+      direkt_(gestempelt_ &&
+              (bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32 ||
+               bild.format() == QImage::Format_ARGB32_Premultiplied)) {
     ohneGlaettung(maler_);
     maler_.setFont(schrift_);
     maler_.setPen(Stift);
@@ -122,7 +124,8 @@ void QtZeichenflaeche::Ellipse(int x1, int y1, int x2, int y2) {
     if (breite > (1 << 24) || hoehe > (1 << 24)) return;
     const int b = static_cast<int>(breite);
     const int h = static_cast<int>(hoehe);
-    if (modus_ == StiftModus::Kopieren && b <= GroessterStempel && h <= GroessterStempel) {
+    if (gestempelt_ && modus_ == StiftModus::Kopieren && b <= GroessterStempel &&
+        h <= GroessterStempel) {
         const Stempel& s = EllipsenStempel(b, h);
         Stempeln(s, QPoint(links, oben));
         return;
@@ -333,7 +336,7 @@ void QtZeichenflaeche::Text(int x, int y, const std::string& text) {
     if (x >= bild_.width() || y >= bild_.height() || static_cast<long long>(x) + breite < -64 ||
         static_cast<long long>(y) + zeilenhoehe_ < -64)
         return;
-    if (modus_ == StiftModus::Kopieren) {
+    if (gestempelt_ && modus_ == StiftModus::Kopieren) {
         const Stempel& s = TextStempel(eintrag, text);
         Stempeln(s, QPoint(x, y));
         return;
@@ -375,7 +378,7 @@ void QtZeichenflaeche::SetzeStiftmodus(StiftModus m) {
 
 void QtZeichenflaeche::Leeren(Farbe f) {
     maler_.setCompositionMode(QPainter::CompositionMode_Source);
-    maler_.fillRect(bild_.rect(), QtFarbe(f));
+    maler_.fillRect(QRect(QPoint(0, 0), bild_.deviceIndependentSize().toSize()), QtFarbe(f));
     maler_.setCompositionMode(qtModus(modus_));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The model's paint surface over a QPainter on a QImage. Nothing is antialiased, so every circle,
 // line end, dot and label lands on exactly the pixels the model computes, and in NichtXor mode a
-// shape drawn twice leaves the image as it was.
+// shape drawn twice leaves the image as it was. An image with a device pixel ratio above 1 (a
+// high-density screen) is drawn at its own pixels: coordinates stay those of the model, and
+// lines, circles and glyphs get the finer pixels instead of being enlarged afterwards.
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -80,7 +82,8 @@ class QtZeichenflaeche : public Zeichenflaeche {
     QFontMetrics metrik_;
     int oberlaenge_; // ascent: the baseline lies this far below the text's top edge
     int zeilenhoehe_;
-    bool direkt_; // the image's pixels are 32-bit words the lines can be written into directly
+    bool gestempelt_; // shapes are copied from stamps (only at one image pixel per point)
+    bool direkt_;     // the image's pixels are 32-bit words the lines can be written into directly
     StiftModus modus_ = StiftModus::Kopieren;
     Farbe fuellfarbe_ = Weiss;
     Farbe schriftfarbe_ = Schwarz;
