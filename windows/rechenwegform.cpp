@@ -36,7 +36,7 @@ QTableWidgetItem* zelle(const QString& text) {
 TRechenwegForm::TRechenwegForm(QWidget* parent) : QWidget(parent, Werkzeugfenster) {
     setObjectName(QStringLiteral("RechenwegForm"));
     setWindowTitle(QStringLiteral("Rechenweg"));
-    resize(1120, 440);
+    resize(1120, 500);
 
     NeuronBox = new QComboBox(this);
     NeuronBox->setObjectName(QStringLiteral("NeuronBox"));
@@ -52,7 +52,11 @@ TRechenwegForm::TRechenwegForm(QWidget* parent) : QWidget(parent, Werkzeugfenste
                                         QStringLiteral("Rechnung"), QStringLiteral("Ergebnis"),
                                         QStringLiteral("Hinweis")});
     Tabelle->verticalHeader()->hide();
-    Tabelle->setWordWrap(false);
+    // Rows that wrap grow; the others keep room for a typed value.
+    Tabelle->verticalHeader()->setMinimumSectionSize(
+        Tabelle->verticalHeader()->defaultSectionSize());
+    // Long formulas and hints wrap within their cells.
+    Tabelle->setWordWrap(true);
     Tabelle->horizontalHeader()->setStretchLastSection(true);
 
     PruefenBtn = new QPushButton(QStringLiteral("Prüfen"), this);
@@ -210,6 +214,7 @@ void TRechenwegForm::aufbauen() {
     for (int s : {Formel, Rechnung})
         if (Tabelle->columnWidth(s) > 300) Tabelle->setColumnWidth(s, 300);
     if (Tabelle->columnWidth(Ergebnis) < 110) Tabelle->setColumnWidth(Ergebnis, 110);
+    Tabelle->resizeRowsToContents();
 }
 
 void TRechenwegForm::Pruefen() {
@@ -249,6 +254,7 @@ void TRechenwegForm::Pruefen() {
                                             : QStringLiteral("background: %1").arg(farbe));
         if (!loesung_) Tabelle->setItem(r, Hinweis, zelle(text));
     }
+    Tabelle->resizeRowsToContents();
     ErgebnisLbl->setText(QStringLiteral("%1 von %2 richtig").arg(richtig).arg(ergebnis.size()));
 }
 
