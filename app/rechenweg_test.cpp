@@ -16,22 +16,41 @@
 #include <memory>
 #include <sstream>
 
+#include "aufgabenform.h"
 #include "mainform.h"
 #include "netzgrafform.h"
 #include "rechenwegform.h"
+#include "rechenzahl.h"
 #include "spezialnetzskript.h"
 #include "testbedienung.h"
 #include "testdialoge.h"
+#include "testuhr.h"
 #include "zufall.h"
 
 using namespace nervalo;
 using test::eintrag;
 
+namespace {
+
+// The main window whose training loop stops after a given number of steps.
+class Hauptfenster : public TMainForm {
+  public:
+    int schritte = 0;
+    int bis = 0;
+    void Trainieren() override {
+        TMainForm::Trainieren();
+        if (++schritte >= bis && Aufgabenfenster) Aufgabenfenster->Abbruch = true;
+    }
+};
+
+} // namespace
+
 class RechenwegTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TestDialoge> skript;
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<test::TestUhr> uhr;
+    std::unique_ptr<Hauptfenster> form;
 
     TNetz& netz() { return form->AktuellesNetz; }
     QImage bild() {
@@ -69,8 +88,9 @@ class RechenwegTest : public QObject {
 
   private slots:
     void init() {
+        uhr = std::make_unique<test::TestUhr>();
         skript = std::make_unique<test::TestDialoge>();
-        form = std::make_unique<TMainForm>();
+        form = std::make_unique<Hauptfenster>();
         form->FensterBreite = 500;
         form->FensterHoehe = 400;
         form->NetzBtnClick();
@@ -79,6 +99,7 @@ class RechenwegTest : public QObject {
         form.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         skript.reset();
+        uhr.reset();
     }
 
     // Off at start; switched on, the picture shows the changes, and switched off again it is
@@ -146,6 +167,28 @@ class RechenwegTest : public QObject {
         form->VorBtnClick();
         form->BackBtnClick();
         QVERIFY(zeile(f, QStringLiteral("Delta δ"), 3).startsWith(QStringLiteral("= ")));
+    }
+
+    // During a training loop the window is shown with the net picture (at most once a frame,
+    // and the clock stands still here); when the loop ends it shows the net's last step.
+    void folgtDemTraining() {
+        gelernt();
+        TRechenwegForm& f = fenster();
+        klick(4);
+        form->TrainiereBtnClick();
+        TAufgabenForm& a = *form->Aufgabenfenster;
+        a.SpinEdit1->setValue(2);
+        const char* const zeilen[2][3] = {{"1", "0", "1"}, {"0", "1", "0"}};
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 3; ++c)
+                a.SetzeZelle(c, r, zeilen[r - 1][c - 1]);
+        form->bis = 50;
+        a.TrainierebtnClick();
+        QCOMPARE(form->schritte, 50);
+        QCOMPARE(zeile(f, QStringLiteral("Delta δ"), 3),
+                 QString::fromStdString("= " + RechenZahl(netz().Delta[4], false)));
+        QCOMPARE(zeile(f, QStringLiteral("Output o"), 3),
+                 QString::fromStdString("= " + RechenZahl(netz().Neuron(4).Output, false)));
     }
 
     // Typed values against the net's own stored values, written here with three decimals and a
