@@ -4,7 +4,9 @@
 #
 #   scripts/screenshot.sh [netz.net [bild.png]]
 #       opens the net (default examples/xor-2-4-1.net) and writes the picture
-#       (default docs/screenshot-netz.png)
+#       (default docs/screenshot-netz.png). The net is opened by the path as given, relative to
+#       the current folder, so that the net window's caption shows that path and no folder of
+#       this machine; the default is opened from the source tree as examples/xor-2-4-1.net.
 #   scripts/screenshot.sh --zeichnen [bild.png]
 #       starts without a net and draws a small net with the mouse (xdotool): four neurons,
 #       two one-way and one two-way connection (default /tmp/nervalo-gezeichnet.png)
@@ -14,7 +16,7 @@
 # and xdotool (scripts/install-deps.sh).
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
-programm="${NERVALO_PROGRAMM:-$wurzel/build/default/app/nervalo}"
+programm="$(realpath -m "${NERVALO_PROGRAMM:-$wurzel/build/default/app/nervalo}")"
 if [ ! -x "$programm" ]; then
     (cd "$wurzel" && cmake --preset default >/dev/null && cmake --build --preset default --target nervalo)
 fi
@@ -50,8 +52,13 @@ if [ "${1:-}" = "--zeichnen" ]; then
         wait $pid
     ' _ "$programm" "$bild"
 else
-    netz="$(realpath "${1:-$wurzel/examples/xor-2-4-1.net}")"
     bild="$(realpath -m "${2:-$wurzel/docs/screenshot-netz.png}")"
+    if [ $# -ge 1 ]; then
+        netz="$1"
+    else
+        cd "$wurzel"
+        netz="examples/xor-2-4-1.net"
+    fi
     xvfb-run -a -s "-screen 0 1600x1000x24" "$programm" "$netz" --screenshot "$bild"
 fi
 echo "$bild"
