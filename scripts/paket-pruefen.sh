@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package (scripts/paket.sh) and checks it as a user's machine would see it:
 # lintian finds no error (its whole report is printed), the desktop entry and the AppStream data
-# are valid, the file types register, and the program unpacked into a temporary folder passes
-# its self test there: it opens examples/xor-2-4-1.net and finds its tutorial and Qt's German
-# texts beside itself, not in the build tree or Qt's folder.
+# are valid, the file types register, every picture the tutorial shows is installed beside it,
+# and the program unpacked into a temporary folder passes its self test there: it opens
+# examples/xor-2-4-1.net and finds its tutorial and Qt's German texts beside itself, not in the
+# build tree or Qt's folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 deb="$(scripts/paket.sh)"
@@ -23,6 +24,12 @@ desktop-file-validate "$daten/applications/nervalo.desktop"
 echo "== appstreamcli validate"
 appstreamcli validate --no-net "$daten/metainfo/io.github.nervalo.Nervalo.metainfo.xml"
 grep -q "<release version=\"$version\"" "$daten/metainfo/io.github.nervalo.Nervalo.metainfo.xml"
+
+echo "== Bilder des Tutoriums"
+tutorium="$daten/nervalo/tutorial"
+for b in $(grep -o '<img src="[^"]*"' "$tutorium/index.html" | sed 's/^<img src="//; s/"$//'); do
+    test -f "$tutorium/$b" || { echo "im Paket fehlt das Bild $b des Tutoriums" >&2; exit 1; }
+done
 
 echo "== update-mime-database"
 mkdir -p "$ordner/mime/packages"

@@ -105,6 +105,43 @@ class HochaufloesendTest : public QObject {
         QCOMPARE(fein.pixel(2 * 84, 2 * 100) & 0xFFFFFFu, 0x00FF00u);
     }
 
+    // A line one point wide covers the 2 x 2 pixels of the points it passes, end points
+    // included, and nothing beyond them; so does a filled rectangle, clipped to the image.
+    void linienUndRechtecke_data() {
+        QTest::addColumn<QRect>("strecke"); // from topLeft to bottomRight, or a filled rectangle
+        QTest::addColumn<bool>("rechteck");
+        QTest::addColumn<QRect>("pixel"); // what it covers, in image pixels
+        QTest::newRow("waagrecht") << QRect(QPoint(10, 10), QPoint(30, 10)) << false
+                                   << QRect(QPoint(20, 20), QPoint(61, 21));
+        QTest::newRow("rückwärts") << QRect(QPoint(30, 10), QPoint(10, 10)) << false
+                                   << QRect(QPoint(20, 20), QPoint(61, 21));
+        QTest::newRow("senkrecht") << QRect(QPoint(5, 40), QPoint(5, 12)) << false
+                                   << QRect(QPoint(10, 24), QPoint(11, 81));
+        QTest::newRow("Punkt") << QRect(QPoint(7, 7), QPoint(7, 7)) << false
+                               << QRect(QPoint(14, 14), QPoint(15, 15));
+        QTest::newRow("schräg") << QRect(QPoint(10, 10), QPoint(20, 20)) << false
+                                << QRect(QPoint(20, 20), QPoint(41, 41));
+        QTest::newRow("Rechteck") << QRect(QPoint(3, 4), QPoint(9, 6)) << true
+                                  << QRect(QPoint(6, 8), QPoint(17, 11));
+        QTest::newRow("Rechteck am Rand") << QRect(QPoint(-5, 95), QPoint(4, 120)) << true
+                                          << QRect(QPoint(0, 190), QPoint(7, 199));
+    }
+    void linienUndRechtecke() {
+        QFETCH(QRect, strecke);
+        QFETCH(bool, rechteck);
+        QFETCH(QRect, pixel);
+        QImage bild = weiss(100, 100, 2);
+        QtZeichenflaeche c(bild);
+        if (rechteck) {
+            c.SetzeFuellfarbe(Schwarz);
+            c.Rechteck(strecke.left(), strecke.top(), strecke.right(), strecke.bottom());
+        } else {
+            c.BewegeZu(strecke.left(), strecke.top());
+            c.LinieZu(strecke.right(), strecke.bottom());
+        }
+        QCOMPARE(bemalt(bild), pixel);
+    }
+
     // The rubber band of the editor: a line drawn twice in NichtXor mode leaves no trace, also
     // at two pixels per point.
     void nichtXorNimmtZurueck() {

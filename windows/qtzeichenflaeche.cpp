@@ -89,8 +89,9 @@ QFont NetzSchrift() {
 QtZeichenflaeche::QtZeichenflaeche(QImage& bild, const QFont& schrift)
     : bild_(bild), schrift_(schrift), maler_(&bild), metrik_(schrift, &bild),
       oberlaenge_(metrik_.ascent()), zeilenhoehe_(metrik_.height()),
-      gestempelt_(bild.devicePixelRatio() == 1.0),
-      direkt_(gestempelt_ &&
+      massstab_(std::max(1, static_cast<int>(bild.devicePixelRatio()))),
+      gestempelt_(bild.devicePixelRatio() == massstab_),
+      direkt_(bild.devicePixelRatio() == massstab_ &&
               (bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32 ||
                bild.format() == QImage::Format_ARGB32_Premultiplied)) {
     ohneGlaettung(maler_);
@@ -117,7 +118,8 @@ void QtZeichenflaeche::Ellipse(int x1, int y1, int x2, int y2) {
     const long long breite = static_cast<long long>(std::max(x1, x2)) - links;
     const long long hoehe = static_cast<long long>(std::max(y1, y2)) - oben;
     // Boxes that don't touch the image would draw nothing.
-    if (links >= bild_.width() || oben >= bild_.height() || links + breite < 0 || oben + hoehe < 0)
+    if (links >= bild_.width() / massstab_ || oben >= bild_.height() / massstab_ ||
+        links + breite < 0 || oben + hoehe < 0)
         return;
     // The model's shapes are small (circles and dots); a box wider than any image is no shape
     // of it and would overflow QRect.
@@ -143,7 +145,9 @@ const QtZeichenflaeche::Stempel& QtZeichenflaeche::EllipsenStempel(int breite, i
                                      (static_cast<std::uint64_t>(hoehe) << 24) |
                                      farbschluessel(fuellfarbe_);
     if (const auto it = ellipsen_.find(schluessel); it != ellipsen_.end()) return it->second;
-    QImage bild(breite + 1, hoehe + 1, QImage::Format_ARGB32_Premultiplied);
+    QImage bild((breite + 1) * massstab_, (hoehe + 1) * massstab_,
+                QImage::Format_ARGB32_Premultiplied);
+    bild.setDevicePixelRatio(massstab_);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     ohneGlaettung(p);
@@ -155,11 +159,11 @@ const QtZeichenflaeche::Stempel& QtZeichenflaeche::EllipsenStempel(int breite, i
 }
 
 void QtZeichenflaeche::Stempeln(const Stempel& s, QPoint anker) {
-    const QPoint ecke = anker + s.versatz;
     if (!direkt_) {
-        maler_.drawImage(ecke, s.bild);
+        maler_.drawImage(anker + s.versatz, s.bild);
         return;
     }
+    const QPoint ecke = (anker + s.versatz) * massstab_; // in image pixels
     // Copied row by row: QPainter's drawImage spends more time setting up than copying the few
     // hundred pixels of a label. Covered pixels of a transparent stamp are fully opaque (nothing
     // is antialiased); any other alpha would be blended as SourceOver does.
@@ -203,12 +207,41 @@ void QtZeichenflaeche::Linie(QPoint a, QPoint b) {
         maler_.drawLine(a, b);
         return;
     }
-    const long long dx = static_cast<long long>(b.x()) - a.x();
-    const long long dy = static_cast<long long>(b.y()) - a.y();
+    const long long m = massstab_;
+    if (m == 1) {
+        Pixellinie(a.x(), a.y(), b.x(), b.y());
+        return;
+    }
+    // At m image pixels per point a line one point wide is m pixels wide: m lines of single
+    // pixels side by side across its main direction, reaching over the m x m squares of both
+    // end points. They never share a pixel, so NichtXor takes the line back as a whole.
+    const bool waagrecht = std::llabs(static_cast<long long>(b.x()) - a.x()) >=
+                           std::llabs(static_cast<long long>(b.y()) - a.y());
+    const auto enden = [m](int von, int bis, long long& anfang, long long& ende) {
+        const bool vor = bis >= von;
+        anfang = von * m + (vor ? 0 : m - 1);
+        ende = bis * m + (vor ? m - 1 : 0);
+    };
+    long long ax = 0, ay = 0, bx = 0, by = 0;
+    if (waagrecht)
+        enden(a.x(), b.x(), ax, bx);
+    else
+        enden(a.y(), b.y(), ay, by);
+    for (long long k = 0; k < m; ++k) {
+        if (waagrecht)
+            Pixellinie(ax, a.y() * m + k, bx, b.y() * m + k);
+        else
+            Pixellinie(a.x() * m + k, ay, b.x() * m + k, by);
+    }
+}
+
+void QtZeichenflaeche::Pixellinie(long long ax, long long ay, long long bx, long long by) {
+    const long long dx = bx - ax;
+    const long long dy = by - ay;
     // u is the major axis (the one the line advances one pixel at a time), v the minor one.
     const bool waagrecht = std::llabs(dx) >= std::llabs(dy);
-    const long long u0 = waagrecht ? a.x() : a.y();
-    const long long v0 = waagrecht ? a.y() : a.x();
+    const long long u0 = waagrecht ? ax : ay;
+    const long long v0 = waagrecht ? ay : ax;
     const long long du = waagrecht ? dx : dy;
     const long long dv = waagrecht ? dy : dx;
     const long long su = du < 0 ? -1 : 1;
@@ -303,7 +336,8 @@ const QtZeichenflaeche::Stempel& QtZeichenflaeche::TextStempel(TextEintrag& eint
     const QRect hintergrund(0, 0, eintrag.breite, zeilenhoehe_);
     const QRect tinte = metrik_.boundingRect(s).translated(0, oberlaenge_).adjusted(-2, -2, 2, 2);
     const QRect ganz = hintergrund.united(tinte);
-    QImage bild(ganz.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage bild(ganz.size() * massstab_, QImage::Format_ARGB32_Premultiplied);
+    bild.setDevicePixelRatio(massstab_);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     ohneGlaettung(p);
@@ -315,7 +349,8 @@ const QtZeichenflaeche::Stempel& QtZeichenflaeche::TextStempel(TextEintrag& eint
     p.end();
     // Usually every glyph stays inside the background; then the stamp is just that opaque
     // rectangle, which QPainter copies row by row instead of blending pixel by pixel.
-    const QRect innen = hintergrund.translated(-ganz.topLeft());
+    const QRect innen((hintergrund.topLeft() - ganz.topLeft()) * massstab_,
+                      hintergrund.size() * massstab_); // in image pixels
     bool ueberhang = false;
     for (int y = 0; y < bild.height() && !ueberhang; ++y)
         for (int x = 0; x < bild.width(); ++x)
@@ -333,8 +368,8 @@ const QtZeichenflaeche::Stempel& QtZeichenflaeche::TextStempel(TextEintrag& eint
 void QtZeichenflaeche::Text(int x, int y, const std::string& text) {
     TextEintrag& eintrag = Eintrag(text);
     const int breite = eintrag.breite;
-    if (x >= bild_.width() || y >= bild_.height() || static_cast<long long>(x) + breite < -64 ||
-        static_cast<long long>(y) + zeilenhoehe_ < -64)
+    if (x >= bild_.width() / massstab_ || y >= bild_.height() / massstab_ ||
+        static_cast<long long>(x) + breite < -64 || static_cast<long long>(y) + zeilenhoehe_ < -64)
         return;
     if (gestempelt_ && modus_ == StiftModus::Kopieren) {
         const Stempel& s = TextStempel(eintrag, text);
@@ -350,13 +385,14 @@ void QtZeichenflaeche::Text(int x, int y, const std::string& text) {
 }
 
 void QtZeichenflaeche::Rechteck(int x1, int y1, int x2, int y2) {
-    // Clipped to the image first: the corners may lie far out.
-    const long long links = std::max(x1, 0);
-    const long long oben = std::max(y1, 0);
-    const long long rechts = std::min(x2, bild_.width());
-    const long long unten = std::min(y2, bild_.height());
-    if (links >= rechts || oben >= unten) return;
     if (direkt_ && modus_ == StiftModus::Kopieren) {
+        // Clipped to the image first: the corners may lie far out.
+        const long long m = massstab_;
+        const long long links = std::max<long long>(x1 * m, 0);
+        const long long oben = std::max<long long>(y1 * m, 0);
+        const long long rechts = std::min<long long>(x2 * m, bild_.width());
+        const long long unten = std::min<long long>(y2 * m, bild_.height());
+        if (links >= rechts || oben >= unten) return;
         // Row by row, as Stempeln copies: QPainter's setup costs more than the few pixels.
         const std::uint32_t pixel =
             0xFF000000u | static_cast<std::uint32_t>(farbschluessel(fuellfarbe_));
@@ -366,6 +402,11 @@ void QtZeichenflaeche::Rechteck(int x1, int y1, int x2, int y2) {
             std::fill_n(d, rechts - links, pixel);
         return;
     }
+    const long long links = std::max(x1, 0);
+    const long long oben = std::max(y1, 0);
+    const long long rechts = std::min(x2, bild_.width());
+    const long long unten = std::min(y2, bild_.height());
+    if (links >= rechts || oben >= unten) return;
     maler_.fillRect(QRect(static_cast<int>(links), static_cast<int>(oben),
                           static_cast<int>(rechts - links), static_cast<int>(unten - oben)),
                     QtFarbe(fuellfarbe_));

@@ -75,6 +75,8 @@ class QtZeichenflaeche : public Zeichenflaeche {
     // Copies a stamp to the image with its anchor point at anker (Kopieren mode).
     void Stempeln(const Stempel& s, QPoint anker);
     void Linie(QPoint a, QPoint b);
+    // A line of single image pixels from (ax, ay) to (bx, by), both included, clipped.
+    void Pixellinie(long long ax, long long ay, long long bx, long long by);
 
     QImage& bild_;
     QFont schrift_;
@@ -82,7 +84,8 @@ class QtZeichenflaeche : public Zeichenflaeche {
     QFontMetrics metrik_;
     int oberlaenge_; // ascent: the baseline lies this far below the text's top edge
     int zeilenhoehe_;
-    bool gestempelt_; // shapes are copied from stamps (only at one image pixel per point)
+    int massstab_;    // image pixels per point (the image's device pixel ratio)
+    bool gestempelt_; // shapes are copied from stamps (at a whole number of pixels per point)
     bool direkt_;     // the image's pixels are 32-bit words the lines can be written into directly
     StiftModus modus_ = StiftModus::Kopieren;
     Farbe fuellfarbe_ = Weiss;
