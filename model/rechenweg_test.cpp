@@ -84,9 +84,32 @@ float summe(const std::vector<Produkt>& produkte) {
     return s;
 }
 
+// The forward part of every neuron against the input sums of the pass the net last made: each
+// product counts, and the recorded output is the neuron's.
+void vorwaertsWieDerPass(const TNetz& netz, const std::vector<float>& summen, bool vorDemSchritt) {
+    for (int j = 0; j < netz.Anzahl(); ++j) {
+        SCOPED_TRACE(j);
+        const Vorwaertsrechnung v = BerechneRechenweg(netz, j).vorwaerts;
+        if (v.eingabeneuron) continue;
+        EXPECT_EQ(v.gewichteVorDemSchritt, vorDemSchritt);
+        EXPECT_EQ(v.summe, summen[j]);
+        EXPECT_EQ(summe(v.produkte), summen[j]);
+        ASSERT_TRUE(v.ausgabe);
+        EXPECT_EQ(*v.ausgabe, netz.Neuron(j).Output);
+        // Without any one product the sum is another.
+        for (std::size_t k = 0; k < v.produkte.size(); ++k) {
+            std::vector<Produkt> ohne = v.produkte;
+            ohne.erase(ohne.begin() + static_cast<std::ptrdiff_t>(k));
+            EXPECT_NE(summe(ohne), v.summe) << "ohne Produkt " << k;
+        }
+    }
+}
+
 } // namespace
 
-TEST(Rechenweg, ProdukteErgebenDieSummeDesNeurons) {
+// Before a learning step, after it (with the step's own numbers) and after a propagation with
+// the new weights.
+TEST(Rechenweg, VorUndNachDemLernschritt) {
     for (const Netzform& form : Netze) {
         SCOPED_TRACE(form.name);
         TNetz netz;
@@ -96,36 +119,11 @@ TEST(Rechenweg, ProdukteErgebenDieSummeDesNeurons) {
         netz.Propagiere();
         const std::vector<float> summen = summenDesPasses(netz);
         netz.Propagiere();
-        for (int j = 0; j < netz.Anzahl(); ++j) {
-            SCOPED_TRACE(j);
-            const Vorwaertsrechnung v = BerechneRechenweg(netz, j).vorwaerts;
-            if (v.eingabeneuron) continue;
-            EXPECT_FALSE(v.gewichteVorDemSchritt);
-            EXPECT_EQ(v.summe, summen[j]);
-            EXPECT_EQ(summe(v.produkte), summen[j]);
-            ASSERT_TRUE(v.ausgabe);
-            EXPECT_EQ(*v.ausgabe, netz.Neuron(j).Output);
-            // Every product counts: without any one of them the sum is another.
-            for (std::size_t k = 0; k < v.produkte.size(); ++k) {
-                std::vector<Produkt> ohne = v.produkte;
-                ohne.erase(ohne.begin() + static_cast<std::ptrdiff_t>(k));
-                EXPECT_NE(summe(ohne), v.summe) << "ohne Produkt " << k;
-            }
-        }
-    }
-}
+        vorwaertsWieDerPass(netz, summen, false);
 
-TEST(Rechenweg, NachDemLernschrittDieRechnungDesSchritts) {
-    for (const Netzform& form : Netze) {
-        SCOPED_TRACE(form.name);
-        TNetz netz;
-        form.baue(netz);
-        netz.Propagiere();
-        const std::vector<float> summen = summenDesPasses(netz);
-        netz.Propagiere();
-        // The copy stops before the learning step: the weights the step started from.
         const TNetz vorher = netz;
         netz.Backpropagiere(0.5f);
+        vorwaertsWieDerPass(netz, summen, true);
         for (int j = 0; j < netz.Anzahl(); ++j) {
             SCOPED_TRACE(j);
             const Rechenweg weg = BerechneRechenweg(netz, j);
@@ -133,12 +131,6 @@ TEST(Rechenweg, NachDemLernschrittDieRechnungDesSchritts) {
                 EXPECT_FALSE(weg.rueckwaerts);
                 continue;
             }
-            const Vorwaertsrechnung& v = weg.vorwaerts;
-            EXPECT_EQ(v.summe, summen[j]);
-            EXPECT_EQ(summe(v.produkte), summen[j]);
-            ASSERT_TRUE(v.ausgabe);
-            EXPECT_EQ(*v.ausgabe, netz.Neuron(j).Output);
-
             ASSERT_TRUE(weg.rueckwaerts);
             const Rueckwaertsrechnung& r = *weg.rueckwaerts;
             EXPECT_EQ(r.delta, netz.Delta[j]);
@@ -160,15 +152,10 @@ TEST(Rechenweg, NachDemLernschrittDieRechnungDesSchritts) {
                 EXPECT_EQ(summe(r.deltaprodukte), r.deltasumme);
             }
         }
-        // A propagation afterwards computes with the new weights.
+
         const std::vector<float> neu = summenDesPasses(netz);
         netz.Propagiere();
-        for (int j = 0; j < netz.Anzahl(); ++j) {
-            const Vorwaertsrechnung v = BerechneRechenweg(netz, j).vorwaerts;
-            if (v.eingabeneuron) continue;
-            EXPECT_FALSE(v.gewichteVorDemSchritt);
-            EXPECT_EQ(summe(v.produkte), neu[j]);
-        }
+        vorwaertsWieDerPass(netz, neu, false);
     }
 }
 

@@ -75,7 +75,6 @@ const std::vector<Fall>& befehle() {
     static const std::vector<Fall> liste{
         {"Neuron einfügen", perzeptron, [](TNetz& n) { test::neuesNeuron(n, 500, 70); }},
         {"Letztes Neuron löschen", perzeptron, [](TNetz& n) { n.LoescheLetztesNeuron(); }},
-        {"Netz backpropagieren", perzeptron, [](TNetz& n) { n.Backpropagiere(0.5f); }},
         {"Training", perzeptron,
          [](TNetz& n) {
              const Lernzuordnung z = Lernzuordnung::AusNetz(n);

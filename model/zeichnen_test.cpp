@@ -121,22 +121,12 @@ TEST(Zeichnen, EinNeuron) {
          false,
          {"Schrift 0,0,255", "Fuellung 0,255,0", "Ellipse 78,78,122,122"}},
         // A kind from a damaged file keeps the fill colour the surface already has.
-        {100,
-         100,
-         Schichttyp{3},
-         0,
-         "N0",
-         0.0f,
-         false,
+        // clang-format off
+        {100, 100, Schichttyp{3}, 0, "N0", 0.0f, false,
          {"Schrift 0,0,255", "Ellipse 78,78,122,122"}},
-        {100,
-         100,
-         Schichttyp{255},
-         0,
-         "N0",
-         0.0f,
-         true,
+        {100, 100, Schichttyp{255}, 0, "N0", 0.0f, true,
          {"Schrift 255,0,0", "Ellipse 78,78,122,122"}},
+        // clang-format on
     };
     for (const Fall& f : faelle) {
         TGrafikNeuron n;
@@ -560,48 +550,25 @@ TEST(Zeichnen, AenderungenUndDeltas) {
         bool zweiwege, pfeile, nachherGesetzt;
         Zeilen erwartet;
     } faelle[] = {
-        {"Anstieg",
-         1.0f,
-         1.0f,
-         false,
-         true,
-         false,
-         {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 186,107 0.13", "Fuellung 255,255,255",
-          "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
-        {"Abstieg",
-         0.0f,
-         1.0f,
-         false,
-         true,
-         false,
-         {"Fuellung 255,255,255", "Schrift 255,0,0", "Text 183,107 -0.13", "Fuellung 255,255,255",
-          "Schrift 255,0,0", "Text 226,123 δ -0.13"}},
-        {"ohne Änderung",
-         1.0f,
-         0.0f,
-         false,
-         true,
-         false,
-         {"Fuellung 255,255,255", "Schrift 0,0,0", "Text 186,107 0.00", "Fuellung 255,255,255",
-          "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
-        {"Paar",
-         1.0f,
-         1.0f,
-         true,
-         true,
-         false,
-         // N0 receives from N1 and so turns hidden: it gets a small delta too.
-         {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 186,94 0.13", "Fuellung 255,255,255",
-          "Schrift 0,140,0", "Text 79,123 δ 0.00", "Fuellung 255,255,255", "Schrift 0,140,0",
-          "Text 229,123 δ 0.13"}},
-        {"ohne Pfeile",
-         1.0f,
-         1.0f,
-         false,
-         false,
-         false,
+        // clang-format off
+        {"Anstieg", 1.0f, 1.0f, false, true, false,
+         {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 186,107 0.13",
+          "Fuellung 255,255,255", "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
+        {"Abstieg", 0.0f, 1.0f, false, true, false,
+         {"Fuellung 255,255,255", "Schrift 255,0,0", "Text 183,107 -0.13",
+          "Fuellung 255,255,255", "Schrift 255,0,0", "Text 226,123 δ -0.13"}},
+        {"ohne Änderung", 1.0f, 0.0f, false, true, false,
+         {"Fuellung 255,255,255", "Schrift 0,0,0", "Text 186,107 0.00",
+          "Fuellung 255,255,255", "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
+        // N0 receives from N1 and so turns hidden: it gets a small delta too.
+        {"Paar", 1.0f, 1.0f, true, true, false,
+         {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 186,94 0.13",
+          "Fuellung 255,255,255", "Schrift 0,140,0", "Text 79,123 δ 0.00",
+          "Fuellung 255,255,255", "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
+        {"ohne Pfeile", 1.0f, 1.0f, false, false, false,
          {"Fuellung 255,255,255", "Schrift 0,140,0", "Text 229,123 δ 0.13"}},
         {"Gewicht danach gesetzt", 1.0f, 1.0f, false, true, true, {}},
+        // clang-format on
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
