@@ -193,20 +193,13 @@ class BildausgabeTest : public QObject {
         QCOMPARE(bei(60, 100), 0xFFFFFFu);  // left of N0
     }
 
-    void fussname_data() {
-        QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("neu") << ""
-                             << "Neues Netz";
-        QTest::newRow("Pfad") << "/home/lehrer/kurs/xor-2-4-1.net"
-                              << "xor-2-4-1.net";
-        QTest::newRow("ohne Ordner") << "xor.net"
-                                     << "xor.net";
-    }
     void fussname() {
-        QFETCH(QString, datei);
-        QFETCH(QString, name);
-        QCOMPARE(Fussname(datei.toStdString()), name);
+        const std::pair<const char*, const char*> faelle[] = {
+            {"", "Neues Netz"},
+            {"/home/lehrer/kurs/xor-2-4-1.net", "xor-2-4-1.net"},
+            {"xor.net", "xor.net"}};
+        for (const auto& [datei, name] : faelle)
+            QCOMPARE(Fussname(datei), QString(name));
     }
 
     // The command writes the format of the name or filter, keeps the old file when it cannot
@@ -232,7 +225,6 @@ class BildausgabeTest : public QObject {
         f.BildSpeichernClick();
         QCOMPARE(dialoge.liste.size(), std::size_t(1));
         QCOMPARE(dialoge.liste[0].art, 'F');
-        QCOMPARE(dialoge.dateiDialoge[0].titel, std::string("Bild speichern"));
         QVERIFY(!f.AktuellesNetz.Gesichert); // a picture is no saved net
     }
 

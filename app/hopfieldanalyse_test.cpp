@@ -121,25 +121,19 @@ class HopfieldAnalyseTest : public QObject {
     // The recall waits the Part's 2 s while the analysis window is closed, and never stops by
     // itself; while it is open, its pace and its stop hold. The settings outlive the window.
     void taktUndAnhalten_data() {
-        QTest::addColumn<bool>("offen");
         QTest::addColumn<int>("takt"); // index in the window's list
         QTest::addColumn<bool>("anhalten");
         QTest::addColumn<bool>("danachZu");
         QTest::addColumn<std::vector<std::int64_t>>("abstaende");
-        QTest::newRow("ohne Analyse")
-            << false << 0 << true << false << std::vector<std::int64_t>{2000, 2000, 2000};
-        QTest::newRow("Vorgabe") << true << -1 << false << false
+        QTest::newRow("Vorgabe") << -1 << false << false
                                  << std::vector<std::int64_t>{2000, 2000, 2000};
-        QTest::newRow("0,2 s") << true << 0 << false << false
-                               << std::vector<std::int64_t>{200, 200, 200};
+        QTest::newRow("0,2 s") << 0 << false << false << std::vector<std::int64_t>{200, 200, 200};
         // The disturbed T is restored by pass 1 and stable with pass 2: the recall ends there.
-        QTest::newRow("0,5 s, anhalten")
-            << true << 1 << true << false << std::vector<std::int64_t>{500};
+        QTest::newRow("0,5 s, anhalten") << 1 << true << false << std::vector<std::int64_t>{500};
         QTest::newRow("Analyse geschlossen")
-            << true << 0 << true << true << std::vector<std::int64_t>{2000, 2000, 2000};
+            << 0 << true << true << std::vector<std::int64_t>{2000, 2000, 2000};
     }
     void taktUndAnhalten() {
-        QFETCH(bool, offen);
         QFETCH(int, takt);
         QFETCH(bool, anhalten);
         QFETCH(bool, danachZu);
@@ -150,7 +144,7 @@ class HopfieldAnalyseTest : public QObject {
         QCOMPARE(a->TaktBox->currentText(), QString("2 s"));
         if (takt >= 0) a->TaktBox->setCurrentIndex(takt);
         a->AnhaltenBox->setChecked(anhalten);
-        if (!offen || danachZu) {
+        if (danachZu) {
             a->close();
             QTRY_VERIFY(!a);
         }

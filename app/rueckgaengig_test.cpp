@@ -156,28 +156,18 @@ class RueckgaengigTest : public QObject {
         QTest::addColumn<std::function<void(RueckgaengigTest&)>>("befehl");
         QTest::addColumn<bool>("andererInput"); // a new input before, so that the pass changes
         using T = RueckgaengigTest;
-        const auto werkzeug = [](T& t, const char* knopfName) { knopf(t.f(), knopfName)->click(); };
+        // A drag with a tool from one point to another.
+        const auto zug = [](const char* werkzeug, QPoint von, QPoint nach) {
+            return [=](T& t) {
+                knopf(t.f(), werkzeug)->click();
+                t.ziehe(Qt::LeftButton, von, nach);
+            };
+        };
         const std::pair<const char*, std::function<void(T&)>> faelle[] = {
-            {"Neuron einfügen",
-             [=](T& t) {
-                 werkzeug(t, "NeuronBtn");
-                 QTest::mouseClick(t.box(), Qt::LeftButton, {}, QPoint(500, 300));
-             }},
-            {"Neuron verschieben",
-             [=](T& t) {
-                 werkzeug(t, "BewegeBtn");
-                 t.ziehe(Qt::LeftButton, N0, QPoint(150, 260));
-             }},
-            {"Neuronen verbinden",
-             [=](T& t) {
-                 werkzeug(t, "PfeilBtn");
-                 t.ziehe(Qt::LeftButton, N0, N5);
-             }},
-            {"Verbindung löschen",
-             [=](T& t) {
-                 werkzeug(t, "DoppelPfeilBtn");
-                 t.ziehe(Qt::LeftButton, N1, N3);
-             }},
+            {"Neuron einfügen", zug("NeuronBtn", QPoint(500, 300), QPoint(500, 300))},
+            {"Neuron verschieben", zug("BewegeBtn", N0, QPoint(150, 260))},
+            {"Neuronen verbinden", zug("PfeilBtn", N0, N5)},
+            {"Verbindung löschen", zug("DoppelPfeilBtn", N1, N3)},
             {"Neuron bearbeiten",
              [](T& t) {
                  t.editor_->aendern = [](TGrafikNeuron& n) {

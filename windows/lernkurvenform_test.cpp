@@ -58,13 +58,6 @@ class LernkurvenformTest : public QObject {
         QCOMPARE(f.Kurve->Punkt(ende, 1).x(), r.right());
     }
 
-    void ohneGesamtfehler() {
-        TLernkurvenForm f;
-        f.Zeigen({}, std::nullopt, "Keine Lernaufgabe geöffnet.");
-        QCOMPARE(f.GesamtfehlerEdit->text(), QString("–"));
-        QCOMPARE(f.GesamtfehlerEdit->toolTip(), QString("Keine Lernaufgabe geöffnet."));
-    }
-
     // The pace list: shown without a report, chosen with one.
     void tempo() {
         TLernkurvenForm f;
