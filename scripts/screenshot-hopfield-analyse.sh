@@ -16,10 +16,7 @@
 # missing. Needs xvfb-run, xdotool and imagemagick (scripts/install-deps.sh).
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
-programm="$(realpath -m "${NERVALO_PROGRAMM:-$wurzel/build/default/app/nervalo}")"
-if [ ! -x "$programm" ]; then
-    (cd "$wurzel" && cmake --preset default >/dev/null && cmake --build --preset default --target nervalo)
-fi
+source "$wurzel/scripts/programm.sh"
 bild="$(realpath -m "${1:-$wurzel/docs/tutorial/hopfield-analyse.png}")"
 cd "$wurzel"
 
@@ -32,7 +29,7 @@ xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     pid=$!
     xdotool search --sync --name "^Nervalo$" >/dev/null
     sleep 1.5
-    klick() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+    source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
     klick 26 45                                   # Neues Netz
     klick 16 248                                  # Spezielle Netze
     dialog=$(xdotool search --sync --name "^Dialog$" | head -1)

@@ -13,10 +13,7 @@
 # missing. Needs xvfb-run and xdotool (scripts/install-deps.sh).
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
-programm="$(realpath -m "${NERVALO_PROGRAMM:-$wurzel/build/default/app/nervalo}")"
-if [ ! -x "$programm" ]; then
-    (cd "$wurzel" && cmake --preset default >/dev/null && cmake --build --preset default --target nervalo)
-fi
+source "$wurzel/scripts/programm.sh"
 bild="$(realpath -m "${1:-$wurzel/docs/screenshot-hopfield.png}")"
 # Started in the source tree, so that the net window's caption shows the short path.
 cd "$wurzel"
@@ -31,7 +28,7 @@ xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     pid=$!
     xdotool search --sync --name "^Nervalo$" >/dev/null
     sleep 1.5
-    klick() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+    source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
     klick 338 45                          # Test-Neuron
     klick 282 45                          # Muster für Hopfield-Netz
     sleep 0.7; xdotool key Return         # horizontal: 7

@@ -12,10 +12,7 @@
 # (scripts/install-deps.sh).
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
-programm="$(realpath -m "${NERVALO_PROGRAMM:-$wurzel/build/default/app/nervalo}")"
-if [ ! -x "$programm" ]; then
-    (cd "$wurzel" && cmake --preset default >/dev/null && cmake --build --preset default --target nervalo)
-fi
+source "$wurzel/scripts/programm.sh"
 bild="$(realpath -m "${1:-$wurzel/docs/tutorial/lernkurve-karte.png}")"
 cd "$wurzel"
 
@@ -28,14 +25,7 @@ xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     pid=$!
     xdotool search --sync --name "^Nervalo$" >/dev/null
     sleep 1.5
-    klick() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
-    # The first window of that name once it shows; a search can meet a window that is just
-    # going away, so it is simply asked again.
-    fenster() {
-        local w=""
-        until [ -n "$w" ]; do sleep 0.2; w=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) || true; done
-        echo "$w"
-    }
+    source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
     klick 190 45                                  # Lernaufgabe öffnen (dialog "Lernaufgabe laden")
     fenster "Lernaufgabe laden" >/dev/null
     sleep 0.5

@@ -19,10 +19,7 @@
 # imagemagick (scripts/install-deps.sh).
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
-programm="$(realpath -m "${NERVALO_PROGRAMM:-$wurzel/build/default/app/nervalo}")"
-if [ ! -x "$programm" ]; then
-    (cd "$wurzel" && cmake --preset default >/dev/null && cmake --build --preset default --target nervalo)
-fi
+source "$wurzel/scripts/programm.sh"
 szene="${1:-}"
 case "$szene" in
 bearbeiten | propagieren | testneuron | dateien) ;;
@@ -46,7 +43,8 @@ xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     pid=$!
     xdotool search --sync --name "^Nervalo$" >/dev/null
     sleep 1.5
-    klick() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.4; }
+    KLICKPAUSE=0.4
+    source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
     netz() { echo $((37 + $1)) $((96 + $2)); }
     # Opens the dialog of the neuron at (x, y) of the net with the right mouse button.
     dialog() {

@@ -16,10 +16,7 @@
 # and xdotool (scripts/install-deps.sh).
 set -euo pipefail
 wurzel="$(cd "$(dirname "$0")/.." && pwd)"
-programm="$(realpath -m "${NERVALO_PROGRAMM:-$wurzel/build/default/app/nervalo}")"
-if [ ! -x "$programm" ]; then
-    (cd "$wurzel" && cmake --preset default >/dev/null && cmake --build --preset default --target nervalo)
-fi
+source "$wurzel/scripts/programm.sh"
 
 if [ "${1:-}" = "--zeichnen" ]; then
     bild="$(realpath -m "${2:-/tmp/nervalo-gezeichnet.png}")"
@@ -32,7 +29,7 @@ if [ "${1:-}" = "--zeichnen" ]; then
         pid=$!
         xdotool search --sync --name "^Nervalo$" >/dev/null
         sleep 1
-        klick() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+        source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
         ziehen() {
             xdotool mousemove "$1" "$2" mousedown 1 mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
             sleep 0.1
