@@ -28,6 +28,7 @@
 #include "spezialnetzskript.h"
 #include "testbedienung.h"
 #include "testdialoge.h"
+#include "testhauptfenster.h"
 #include "testhilfe.h"
 #include "testuhr.h"
 #include "zahltext.h"
@@ -71,12 +72,8 @@ double xorGesamtfehler(const TNetz& netz) {
 
 } // namespace
 
-class LernanzeigeTest : public QObject {
+class LernanzeigeTest : public QObject, private test::TestHauptfenster<Hauptfenster> {
     Q_OBJECT
-
-    std::unique_ptr<test::TestUhr> uhr;
-    std::unique_ptr<test::TestDialoge> skript;
-    std::unique_ptr<Hauptfenster> form;
 
     TAufgabenForm& aufgaben() { return *form->Aufgabenfenster; }
 
@@ -110,20 +107,8 @@ class LernanzeigeTest : public QObject {
     }
 
   private slots:
-    void init() {
-        uhr = std::make_unique<test::TestUhr>();
-        skript = std::make_unique<test::TestDialoge>();
-        form = std::make_unique<Hauptfenster>();
-        form->FensterBreite = 400;
-        form->FensterHoehe = 300;
-        form->NetzBtnClick();
-    }
-    void cleanup() {
-        form.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        skript.reset();
-        uhr.reset();
-    }
+    void init() { Aufbauen(400, 300); }
+    void cleanup() { Abbauen(); }
 
     // The total error that the window shows and that the curve records is the mean of the
     // model's errors over the four tasks, computed here on copies of the net; the net keeps

@@ -24,6 +24,7 @@
 #include "spezialnetzskript.h"
 #include "testbedienung.h"
 #include "testdialoge.h"
+#include "testhauptfenster.h"
 #include "testuhr.h"
 #include "zufall.h"
 
@@ -51,12 +52,8 @@ std::string inhalt(const std::string& pfad) {
 
 } // namespace
 
-class RechenwegTest : public QObject {
+class RechenwegTest : public QObject, private test::TestHauptfenster<Hauptfenster> {
     Q_OBJECT
-
-    std::unique_ptr<test::TestDialoge> skript;
-    std::unique_ptr<test::TestUhr> uhr;
-    std::unique_ptr<Hauptfenster> form;
 
     TNetz& netz() { return form->AktuellesNetz; }
     QImage bild() {
@@ -93,20 +90,8 @@ class RechenwegTest : public QObject {
     }
 
   private slots:
-    void init() {
-        uhr = std::make_unique<test::TestUhr>();
-        skript = std::make_unique<test::TestDialoge>();
-        form = std::make_unique<Hauptfenster>();
-        form->FensterBreite = 500;
-        form->FensterHoehe = 400;
-        form->NetzBtnClick();
-    }
-    void cleanup() {
-        form.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        skript.reset();
-        uhr.reset();
-    }
+    void init() { Aufbauen(500, 400); }
+    void cleanup() { Abbauen(); }
 
     // Off at start; switched on, the picture shows the changes, and switched off again it is
     // the same picture, pixel for pixel, as before.

@@ -33,6 +33,7 @@
 #include "spezialnetzskript.h"
 #include "testbedienung.h"
 #include "testdialoge.h"
+#include "testhauptfenster.h"
 #include "testuhr.h"
 #include "zahltext.h"
 #include "zufall.h"
@@ -96,12 +97,8 @@ class Maler : public QObject {
 
 } // namespace
 
-class TrainingTest : public QObject {
+class TrainingTest : public QObject, private test::TestHauptfenster<Hauptfenster, Skriptdialoge> {
     Q_OBJECT
-
-    std::unique_ptr<test::TestUhr> uhr;
-    std::unique_ptr<Skriptdialoge> skript;
-    std::unique_ptr<Hauptfenster> form;
 
     TAufgabenForm& aufgaben() { return *form->Aufgabenfenster; }
 
@@ -148,20 +145,8 @@ class TrainingTest : public QObject {
     TNetzPaintBox& box() { return *static_cast<TNetzPaintBox*>(form->Netzfenster->PaintBox1); }
 
   private slots:
-    void init() {
-        uhr = std::make_unique<test::TestUhr>();
-        skript = std::make_unique<Skriptdialoge>();
-        form = std::make_unique<Hauptfenster>();
-        form->FensterBreite = 400;
-        form->FensterHoehe = 300;
-        form->NetzBtnClick();
-    }
-    void cleanup() {
-        form.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        skript.reset();
-        uhr.reset();
-    }
+    void init() { Aufbauen(400, 300); }
+    void cleanup() { Abbauen(); }
 
     void spezielleNetze_data() {
         QTest::addColumn<int>("art");
