@@ -25,11 +25,8 @@ cd "$wurzel"
 # tool panel's buttons 32 pixels apart from y = 72.
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     set -e
-    "$1" &
-    pid=$!
-    xdotool search --sync --name "^Nervalo$" >/dev/null
-    sleep 1.5
     source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
+    starten "$1"
     klick 26 45                                   # Neues Netz
     klick 16 248                                  # Spezielle Netze
     dialog=$(xdotool search --sync --name "^Dialog$" | head -1)

@@ -24,11 +24,8 @@ netz="examples/hopfield-7x7.net"
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     set -e
     start=$(date +%s%N)
-    "$1" "$2" --screenshot "$3" --wartezeit 12000 &
-    pid=$!
-    xdotool search --sync --name "^Nervalo$" >/dev/null
-    sleep 1.5
     source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
+    starten "$1" "$2" --screenshot "$3" --wartezeit 12000
     klick 338 45                          # Test-Neuron
     klick 282 45                          # Muster für Hopfield-Netz
     sleep 0.7; xdotool key Return         # horizontal: 7

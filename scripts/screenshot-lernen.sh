@@ -21,11 +21,8 @@ cd "$wurzel"
 # bar's buttons from y = 27 ("Lernaufgabe öffnen" at x = 190).
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     set -e
-    "$1" examples/xor-2-4-1.net &
-    pid=$!
-    xdotool search --sync --name "^Nervalo$" >/dev/null
-    sleep 1.5
     source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
+    starten "$1" examples/xor-2-4-1.net
     klick 190 45                                  # Lernaufgabe öffnen (dialog "Lernaufgabe laden")
     fenster "Lernaufgabe laden" >/dev/null
     sleep 0.5

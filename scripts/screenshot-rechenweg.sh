@@ -22,11 +22,8 @@ cd "$wurzel"
 # (417, 167); the items of "Anzeige" 22 pixels apart ("Änderungen" at y = 191).
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     set -e
-    "$1" examples/xor-2-4-1.net &
-    pid=$!
-    xdotool search --sync --name "^Nervalo$" >/dev/null
-    sleep 1.5
     source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
+    starten "$1" examples/xor-2-4-1.net
     klick 16 280                                  # Netz propagieren
     klick 16 311                                  # Backpropagation
     klick 160 8; klick 190 191                    # Anzeige › Änderungen

@@ -39,12 +39,9 @@ cd "$wurzel"
 # (80, 210).
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     set -e
-    "$1" examples/xor-2-4-1.net &
-    pid=$!
-    xdotool search --sync --name "^Nervalo$" >/dev/null
-    sleep 1.5
     KLICKPAUSE=0.4
     source "$NERVALO_WURZEL/scripts/xdotool-hilfen.sh"
+    starten "$1" examples/xor-2-4-1.net
     netz() { echo $((37 + $1)) $((96 + $2)); }
     # Opens the dialog of the neuron at (x, y) of the net with the right mouse button.
     dialog() {

@@ -12,3 +12,12 @@ fenster() {
     until [ -n "$w" ]; do sleep 0.2; w=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) || true; done
     echo "$w"
 }
+
+# Starts the program with its arguments in the background ($pid) and waits until its main window
+# shows and has settled.
+starten() {
+    "$@" &
+    pid=$!
+    xdotool search --sync --name "^Nervalo$" >/dev/null
+    sleep 1.5
+}
